@@ -1,0 +1,164 @@
+// The game state: the one TPicPuzzle instance `Puzzle`, its status record, its piece table and the level clock.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "play/Bitmap32.h"
+#include "play/ImageView.h"
+
+class QObject;
+class QTimer;
+class TMediaPlayer;
+
+// Step codes of GameStatus.IdStep; the values are stored in saved games and level data files.
+enum : int {
+  stIdle = 0,
+  stSavedGameWaiting = 1,
+  stPlaying = 10,
+  stPaused = -10,
+  stWon = 1000,
+  stLost = -1000,
+  stNotice = 999,
+};
+
+// Layer tags below 0 are not loose pieces.
+enum : int { tagLocked = -2, tagHintMarker = -3 };
+
+using Ext80 = long double;
+
+struct TFloatRect {
+  float Left = 0, Top = 0, Right = 0, Bottom = 0;
+  bool IsZero() const { return Left == 0 && Top == 0 && Right == 0 && Bottom == 0; }
+};
+
+struct TGameStatus {
+  int ParentWidth = 0;
+  int ParentHeight = 0;
+  int Last_PicLayer_Index = 0;
+  int PicLayer_Index = 0;
+  int timeint = 0;
+  int Score = 0;
+  int IdStep = 0;
+  QString msg;
+  QString Fname;
+};
+
+// One piece.
+struct TPicClip {
+  std::unique_ptr<TBitmap32> bmp;
+  int Width = 0;
+  int Height = 0;
+  int Top = 0;
+  int Left = 0;
+  int row = 0;
+  int col = 0;
+  int IdLeft = 0;
+  int IdRight = 0;
+  int IdUp = 0;
+  int IdDown = 0;
+  QString ID;
+  int IndexAttach = -1;
+  int SpeedRotation = 0;
+  int AngleRotation = 0;
+  int DistanceMoving = 0;
+  TFloatRect Loc_list;
+  TFloatRect Loc_bkg;
+  Ext80 Angle = 0;
+  int Index = 0;
+};
+
+class TPicPuzzle {
+ public:
+  QString CompletePuzzle;
+  QString Im_bkg_Path;
+  QString Im_bkg_Description;
+  int level = 0;
+  QString Pack;
+  int ColCount = 0;
+  int RowCount = 0;
+  int speed_movie = 0;
+  int limtime = 0;
+  int dr = 0;
+  int da = 0;
+  TGameStatus GameStatus;
+  TMediaPlayer* MediaPlayerEFF = nullptr;
+  TMediaPlayer* MediaPlayerBKG = nullptr;
+  TImage32* Im_Bkg = nullptr;
+  TImage32* Im_list = nullptr;
+  QTimer* Timer = nullptr;
+  QTimer* Clock = nullptr;
+  std::vector<TPicClip> Pic;
+
+  // Life cycle.
+  void Create(TImage32* InterfaceContainer, TImage32* Interfacelist);
+  void Destroy();
+  void ClearGame();
+  void ImageLoadFromFile(const QString& FileName);
+  void ScaleImg(TImage32* src, int width, int height);
+  void StartGame();
+  void RestoreGame();
+  int StopGame();
+  void PlayGame();
+  void winGame();
+  void wonGame();
+  void ClockTick(QObject* Sender);
+
+  // Level packs and level data.
+  void CheckPack();
+  QString UpdateLevel(int PuzzleLevel, const QString& PackLevel, const QString& completePuz);
+  void GetDataFromPack(const QString& Fname);
+  void LoadNewLevel();
+  void ReplayLevel();
+
+  // Saved game.
+  int SaveStateGame();
+  int LoadStateGame();
+
+  // Sound.
+  void MediaPlayerBKGNotify(QObject* Sender);
+  void MuteON();
+  void MuteOFF();
+  bool issound();
+
+  // Cutting and layers.
+  void CreateMatrixPics();
+  void CreateLayerIm_bkg();
+  void CreateLayerIm_list();
+  void CreatePicS();
+
+  // Piece interaction.
+  TCustomLayer* Selection() const { return FSelection; }
+  void SetSelection(TCustomLayer* Value);
+  void LayerMouseDown(TCustomLayer* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void LayerMouseUp(TCustomLayer* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void Im_listLayerMouseDown(TCustomLayer* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void Im_BkgMouseDown(TImage32* Sender, TMouseButton Button, TShiftState Shift, int X, int Y, TCustomLayer* Layer);
+  void Im_BkgMouseMove(TImage32* Sender, TShiftState Shift, int X, int Y, TCustomLayer* Layer);
+  void Im_BkgDblClick(QObject* Sender);
+  void MouseWheelUp(int angle);
+  void MouseWheelDown(int angle);
+
+  // Placement and hint.
+  void CheckPicS(TCustomLayer* sender);
+  int HelpClick();
+
+  // Tray conveyor.
+  void TimerTick(QObject* Sender);
+
+  // Clears and frees every piece bitmap, then empties the table.
+  void ReleasePieces();
+  // Frees every layer of a view, bottom first, then clears its collection.
+  static void DestroyLayers(TImage32* view);
+  // Connects the board view's mouse-move, mouse-down and double-click events to the engine.
+  void ConnectBoardHandlers();
+
+ private:
+  TCustomLayer* FSelection = nullptr;
+};
+
+extern TPicPuzzle Puzzle;
+extern int msec;
+extern int sec;
+extern int min;

@@ -1,0 +1,45 @@
+// Message boxes and the error report.
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSet>
+
+namespace {
+TMessageBoxHook& Hook() {
+  static TMessageBoxHook hook;
+  return hook;
+}
+
+QMessageBox::Icon ToQtIcon(TMsgIcon icon) {
+  switch (icon) {
+    case TMsgIcon::Information: return QMessageBox::Information;
+    case TMsgIcon::Warning: return QMessageBox::Warning;
+    case TMsgIcon::Error: return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+}  // namespace
+
+TMsgResult ShowMessageBox(const QString& text, const QString& caption, TMsgIcon icon, TMsgButtons buttons) {
+  if (Hook()) return Hook()(text, caption, icon, buttons);
+  const bool yesNo = buttons == TMsgButtons::YesNo;
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return yesNo ? TMsgResult::No : TMsgResult::Ok;
+  QMessageBox box(ToQtIcon(icon), caption, text,
+                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok),
+                  QApplication::activeWindow());
+  const int pressed = box.exec();
+  if (!yesNo) return TMsgResult::Ok;
+  return pressed == QMessageBox::Yes ? TMsgResult::Yes : TMsgResult::No;
+}
+
+void ReportError(const QString& text) { ShowMessageBox(text, "Ошибка", TMsgIcon::Error); }
+
+void ReportOnce(const QString& key, const QString& text) {
+  static QSet<QString> reported;
+  if (reported.contains(key)) return;
+  reported.insert(key);
+  ShowMessageBox(text, "Внимание", TMsgIcon::Warning);
+}
+
+void SetMessageBoxHook(TMessageBoxHook hook) { Hook() = std::move(hook); }

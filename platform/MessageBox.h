@@ -1,0 +1,24 @@
+// Message boxes, and the general error report that shows an operation's failure to the player.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+enum class TMsgIcon { Information, Warning, Error };
+enum class TMsgButtons { Ok, YesNo };
+enum class TMsgResult { Ok, Yes, No };
+
+// Shows a modal message box and returns the button pressed.
+TMsgResult ShowMessageBox(const QString& text, const QString& caption, TMsgIcon icon,
+                          TMsgButtons buttons = TMsgButtons::Ok);
+
+// The toolkit's error report: a failed operation's text in an error box.
+void ReportError(const QString& text);
+
+// Shows the text only the first time it is reported for this key in this run.
+void ReportOnce(const QString& key, const QString& text);
+
+// Tests answer message boxes instead of a player: the hook gets every box and returns the button.
+using TMessageBoxHook =
+    std::function<TMsgResult(const QString& text, const QString& caption, TMsgIcon icon, TMsgButtons buttons)>;
+void SetMessageBoxHook(TMessageBoxHook hook);
