@@ -27,7 +27,8 @@ enum TScaleMode { smStretch, smResize };
 constexpr std::uint32_t LOB_VISIBLE = 0x80000000u;
 constexpr std::uint32_t LOB_MOUSE_EVENTS = 0x20000000u;
 
-using TLayerMouseEvent = std::function<void(TCustomLayer* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TLayerMouseEvent =
+    std::function<void(TCustomLayer* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TLayerMouseMoveEvent = std::function<void(TCustomLayer* sender, TShiftState shift, int x, int y)>;
 using TImageMouseEvent =
     std::function<void(TImage32* sender, TMouseButton button, TShiftState shift, int x, int y, TCustomLayer* layer)>;
@@ -64,6 +65,7 @@ class TCustomLayer {
   bool HitTest(int x, int y) { return DoHitTest(x, y); }
   // Reports the layer as changed: the view repaints unless it is inside an update bracket.
   virtual void Changed();
+  // Draws the layer into the view's buffer (Format_RGB32, the control's size), touching only pixels inside clip.
   virtual void Paint(QImage& buffer, const QRect& clip) {}
 
   // Routed by the view; each runs the matching handler.
@@ -73,6 +75,8 @@ class TCustomLayer {
 
   bool ButtonPressed(TMouseButton button) const { return pressed_[button]; }
   void SetButtonPressed(TMouseButton button, bool pressed) { pressed_[button] = pressed; }
+  // Expires when the layer is freed, so the view can tell whether a handler freed the layer it was called for.
+  std::weak_ptr<void> Lifetime() const { return lifetime_; }
 
  protected:
   virtual bool DoHitTest(int x, int y) { return true; }
@@ -82,6 +86,7 @@ class TCustomLayer {
   TLayerCollection* collection_ = nullptr;
   std::uint32_t options_ = LOB_VISIBLE;
   bool pressed_[3] = {false, false, false};
+  std::shared_ptr<char> lifetime_ = std::make_shared<char>();
 };
 
 // The ordered layer stack of a view: index 0 is drawn first, the last index is hit first. Owns its layers.
@@ -189,6 +194,7 @@ class TImage32 : public QWidget {
 
  private:
   void UpdateCache() const;
+  void BitmapChanged();
   void PaintTo(QImage& buffer, const QRect& clip);
 
   TBitmap32 bitmap_;
@@ -199,10 +205,12 @@ class TImage32 : public QWidget {
   float scale_ = 1.0f;
   int updateCount_ = 0;
 
+  // A hidden widget gets its resize event only when shown, so the cache also remembers the sizes it was built for.
   mutable bool cacheValid_ = false;
+  mutable QSize cachedControlSize_, cachedBitmapSize_;
   mutable QRect cachedRect_;
   mutable float cachedShiftX_ = 0, cachedShiftY_ = 0, cachedScaleX_ = 1, cachedScaleY_ = 1;
   mutable float cachedRecScaleX_ = 1, cachedRecScaleY_ = 1;
-  QSize lastBitmapSize_;
+  bool clicked_ = false;
   QImage buffer_;
 };
