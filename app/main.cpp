@@ -1,7 +1,21 @@
 // Program start: the application, the three windows, then the status loop and the message loop.
 #include <QApplication>
 
+#include "platform/Random.h"
+#include "ui/BonusForm.h"
+#include "ui/MainForm.h"
+#include "ui/StoragePack.h"
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  Randomize();
+  TMainForm mainForm;
+  TBonusForm bonusForm(&mainForm);
+  BonusForm = &bonusForm;
+  TStoragePack storagePack(&bonusForm);
+  StoragePack = &storagePack;
+  // Enabled only now: the status loop also switches buttons of the bonus window.
+  mainForm.daemon->start();
+  mainForm.show();
+  return app.exec();
 }

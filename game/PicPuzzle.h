@@ -153,9 +153,14 @@ class TPicPuzzle {
   static void DestroyLayers(TImage32* view);
   // Connects the board view's mouse-move, mouse-down and double-click events to the engine.
   void ConnectBoardHandlers();
+  // True while a level is being started: the cut lets events run, and a second start or a pause must wait.
+  bool Starting() const { return FStarting; }
 
  private:
+  void OpenAndPlayBackground(const QString& file);
+
   TCustomLayer* FSelection = nullptr;
+  bool FStarting = false;
 };
 
 extern TPicPuzzle Puzzle;

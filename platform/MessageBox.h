@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <functional>
 
 enum class TMsgIcon { Information, Warning, Error };
@@ -22,3 +23,13 @@ void ReportOnce(const QString& key, const QString& text);
 using TMessageBoxHook =
     std::function<TMsgResult(const QString& text, const QString& caption, TMsgIcon icon, TMsgButtons buttons)>;
 void SetMessageBoxHook(TMessageBoxHook hook);
+
+// Runs a window handler; a failure it raises reaches the player as an error report and goes no further.
+template <class Handler>
+void RunReported(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ReportError(QString::fromStdString(e.what()));
+  }
+}

@@ -1,0 +1,279 @@
+// The main window: its controls at their design places, start-up, resizing, closing and the wheel.
+#include "ui/MainForm.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QStringList>
+#include <QWheelEvent>
+
+#include "game/PicPuzzle.h"
+#include "platform/Events.h"
+#include "platform/Jpeg.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "ui/Anchors.h"
+#include "ui/BackgroundPanel.h"
+#include "ui/RaisedLabel.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+constexpr QSize kDesignClient(711, 620);
+constexpr QSize kDesignPanel(705, 617);
+constexpr QSize kDesignGroupBox(585, 513);
+constexpr int kMinimumSide = 548;
+constexpr std::uint32_t kBoardColor = 11191504;
+constexpr int kHintPrice = 15;
+
+QFont PixelFont(int pixels, bool bold) {
+  QFont font("DejaVu Sans");
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// Reads a resource picture; JPEG goes through libjpeg like every picture of the game. Null when unreadable.
+QImage LoadPicture(const QString& relativeName, QStringList* missing) {
+  const QString path = ProgramFolder() + relativeName;
+  QImage image;
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  try {
+    if (suffix == "jpg" || suffix == "jpeg")
+      image = DecodeJpegFile(path);
+    else
+      image.load(path);
+  } catch (const std::exception&) {
+    image = QImage();
+  }
+  if (image.isNull()) missing->append(relativeName);
+  return image;
+}
+
+QPixmap LoadArt(const QString& relativeName, QStringList* missing) {
+  return QPixmap::fromImage(LoadPicture(relativeName, missing));
+}
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+  MainForm = this;
+  setWindowTitle("KAVRIN Настольный Пазл");
+  setFont(PixelFont(12, false));
+  resize(kDesignClient);
+  BuildControls();
+  FormCreate();
+}
+
+TMainForm::~TMainForm() {
+  if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::BuildControls() {
+  Panel = new QWidget(this);
+  Panel->setGeometry(QRect(QPoint(0, 0), kDesignPanel));
+  panelAnchors_ = new TAnchors(Panel, kDesignPanel);
+
+  Background1 = new TBackgroundPanel(TBackgroundPanel::Tiled, Panel);
+  panelAnchors_->Add(Background1, QRect(QPoint(0, 0), kDesignPanel), akAll);
+
+  auto makePictureButton = [&](const QString& caption, QRect place) {
+    auto* button = new TBmpButton(Panel);
+    button->setText(caption);
+    button->setFont(PixelFont(11, true));
+    panelAnchors_->Add(button, place, akLeft | akTop);
+    return button;
+  };
+  BmpButton1 = makePictureButton("Начать", QRect(0, 5, 81, 49));
+  BmpButton2 = makePictureButton("Пауза", QRect(79, 5, 81, 49));
+  BmpButton3 = makePictureButton("Игр. Бонусы", QRect(160, 5, 81, 49));
+  BmpButton4 = makePictureButton("Подск. 15 зв.", QRect(240, 5, 81, 49));
+  BmpButton4->Tag = kHintPrice;
+  BmpButton5 = makePictureButton("Звук", QRect(320, 5, 81, 49));
+
+  ClockLabel = new TRaisedLabel(Panel);
+  ClockLabel->setFont(PixelFont(29, true));
+  ClockLabel->setText("0:0");
+  panelAnchors_->Add(ClockLabel, QRect(410, 5, 152, 53), akLeft | akTop | akRight);
+
+  RzBackground1 = new QLabel(Panel);
+  RzBackground1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  RzBackground1->setLineWidth(2);
+  RzBackground1->setAlignment(Qt::AlignCenter);
+  panelAnchors_->Add(RzBackground1, QRect(568, 4, 73, 49), akTop | akRight);
+
+  ScoreLabel = new QLabel("0", Panel);
+  ScoreLabel->setFont(PixelFont(19, true));
+  ScoreLabel->setAlignment(Qt::AlignCenter);
+  panelAnchors_->Add(ScoreLabel, QRect(632, 2, 65, 49), akTop | akRight);
+
+  GroupBox = new QGroupBox(Panel);
+  GroupBox->setStyleSheet(
+      "QGroupBox { border: 2px groove rgba(60, 40, 20, 160); border-radius: 4px; margin-top: 0px; }");
+  panelAnchors_->Add(GroupBox, QRect(QPoint(56, 56), kDesignGroupBox), akAll);
+  groupAnchors_ = new TAnchors(GroupBox, kDesignGroupBox);
+
+  Image_Bkg = new TImage32(GroupBox);
+  Image_Bkg->SetScaleMode(smResize);
+  Image_Bkg->SetBitmapAlign(baCenter);
+  Image_Bkg->Bitmap().SetDrawMode(dmBlend);
+  groupAnchors_->Add(Image_Bkg, QRect(1, 8, 581, 489), akAll);
+
+  PanelMsg = new QWidget(GroupBox);
+  groupAnchors_->Add(PanelMsg, QRect(104, 88, 401, 321), 0);
+  BackgroundMsg = new TBackgroundPanel(TBackgroundPanel::Stretched, PanelMsg);
+  BackgroundMsg->setGeometry(0, 0, 401, 321);
+  MsgLabel = new QLabel(PanelMsg);
+  MsgLabel->setGeometry(0, 0, 401, 321);
+  MsgLabel->setFont(PixelFont(13, true));
+  MsgLabel->setStyleSheet("color: black; background: transparent;");
+  MsgLabel->setAlignment(Qt::AlignCenter);
+  MsgLabel->setWordWrap(true);
+  MsgLabel->setMargin(10);
+  MsgLabel->setCursor(Qt::PointingHandCursor);
+  MsgLabel->installEventFilter(this);
+  MsgLabel->hide();
+  PanelMsg->hide();
+
+  Im_list = new TImage32(Panel);
+  Im_list->SetScaleMode(smStretch);
+  Im_list->SetBitmapAlign(baTopLeft);
+  Im_list->Bitmap().SetDrawMode(dmBlend);
+  Im_list->SetColor(0x00504A44);
+  panelAnchors_->Add(Im_list, QRect(56, 552, 585, 59), akLeft | akRight | akBottom);
+  Im_list->hide();
+
+  auto makeTurnButton = [&](QRect place, int anchor, auto handler) {
+    auto* button = new QPushButton(Panel);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIconSize(QSize(44, 44));
+    panelAnchors_->Add(button, place, anchor);
+    connect(button, &QPushButton::clicked, this, [this, handler] { RunReported([&] { (this->*handler)(); }); });
+    return button;
+  };
+  RzBitBtn1 = makeTurnButton(QRect(0, 236, 57, 57), akLeft, &TMainForm::RzBitBtn1Click);
+  RzBitBtn2 = makeTurnButton(QRect(0, 301, 57, 57), akLeft, &TMainForm::RzBitBtn2Click);
+  RzBitBtn3 = makeTurnButton(QRect(640, 236, 57, 57), akRight, &TMainForm::RzBitBtn3Click);
+  RzBitBtn4 = makeTurnButton(QRect(640, 301, 57, 57), akRight, &TMainForm::RzBitBtn4Click);
+
+  const std::pair<TBmpButton*, void (TMainForm::*)()> clicks[] = {{BmpButton1, &TMainForm::BmpButton1Click},
+                                                                  {BmpButton2, &TMainForm::BmpButton2Click},
+                                                                  {BmpButton3, &TMainForm::BmpButton3Click},
+                                                                  {BmpButton4, &TMainForm::BmpButton4Click},
+                                                                  {BmpButton5, &TMainForm::BmpButton5Click}};
+  for (const auto& [button, handler] : clicks)
+    connect(button, &TBmpButton::clicked, this, [this, handler] { RunReported([&] { (this->*handler)(); }); });
+
+  daemon = new QTimer(this);
+  daemon->setInterval(100);
+  connect(daemon, &QTimer::timeout, this, [this] { RunReported([&] { daemonTimer(); }); });
+}
+
+// A missing picture is told to the player once; the window goes on without it.
+void TMainForm::LoadPictures() {
+  QStringList missing;
+  const QImage start = LoadPicture("resources/backgrd/default.jpg", &missing);
+  if (!start.isNull()) Image_Bkg->Bitmap().AssignImage(start);
+  Image_Bkg->SetColor(kBoardColor);
+  BackgroundMsg->SetPicture(QPixmap::fromImage(LoadPicture("resources/backgrd/bkg1.bmp", &missing)));
+  Background1->SetPicture(QPixmap::fromImage(LoadPicture("resources/backgrd/bkg3.jpg", &missing)));
+
+  const QPixmap grey = LoadArt("resources/ui/button_grey.png", &missing);
+  const QPixmap greyDown = LoadArt("resources/ui/button_grey_down.png", &missing);
+  const QPixmap yellow = LoadArt("resources/ui/button_yellow.png", &missing);
+  const QPixmap yellowDown = LoadArt("resources/ui/button_yellow_down.png", &missing);
+  for (TBmpButton* button : {BmpButton1, BmpButton3, BmpButton4}) button->SetFaces(grey, yellowDown, yellow);
+  for (TBmpButton* button : {BmpButton2, BmpButton5}) button->SetFaces(yellow, greyDown);
+  RzBackground1->setPixmap(LoadArt("resources/ui/star.png", &missing));
+
+  const std::pair<QPushButton*, const char*> turns[] = {{RzBitBtn1, "resources/ui/turn_left10.png"},
+                                                        {RzBitBtn2, "resources/ui/turn_left1.png"},
+                                                        {RzBitBtn3, "resources/ui/turn_right10.png"},
+                                                        {RzBitBtn4, "resources/ui/turn_right1.png"}};
+  for (const auto& [button, file] : turns) button->setIcon(QIcon(LoadArt(file, &missing)));
+  setWindowIcon(QIcon(LoadArt("resources/ui/icon.png", &missing)));
+
+  if (!missing.isEmpty())
+    ReportOnce("resources", "Не найдены файлы оформления игры; игра продолжится без них:\n" + missing.join("\n"));
+}
+
+void TMainForm::FormCreate() {
+  LoadPictures();
+  RunReported([] { Puzzle.CheckPack(); });
+  Puzzle.Create(Image_Bkg, Im_list);
+  Puzzle.GameStatus.Fname = "puz.sav";
+  int loaded = 0;
+  RunReported([&] { loaded = Puzzle.LoadStateGame(); });
+  if (loaded == 1) {
+    Puzzle.GameStatus.IdStep = stSavedGameWaiting;
+    BmpButton1->setText("Продолжить");
+    BmpButton1->Tag = 1;
+  } else {
+    Puzzle.level = 0;
+    Puzzle.GameStatus.Score = 100;
+    Puzzle.Pack = "standart";
+    BmpButton1->setText("Начать");
+    BmpButton1->Tag = 0;
+  }
+}
+
+QSize TMainForm::SquareSize(QSize size) {
+  const int side = std::max({size.width(), size.height(), kMinimumSide});
+  return QSize(side, side);
+}
+
+void TMainForm::FormResize() {
+  const QSize square = SquareSize(size());
+  if (square != size()) resize(square);
+  Puzzle.GameStatus.ParentWidth = width();
+  Puzzle.GameStatus.ParentHeight = height();
+  Panel->setGeometry(0, 0, width(), height());
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FormResize();
+}
+
+void TMainForm::FormClose() {
+  if (Puzzle.GameStatus.IdStep == stPlaying) {
+    Puzzle.StopGame();
+    ProcessPendingEvents();
+    if (ShowMessageBox("Сохранить результаты игры?", "", TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes) {
+      RunReported([] { Puzzle.SaveStateGame(); });
+      ProcessPendingEvents();
+    }
+  }
+  Puzzle.Destroy();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    closing_ = true;
+    daemon->stop();
+    FormClose();
+  }
+  event->accept();
+}
+
+// One notch is 120; smooth wheels send parts of it.
+void TMainForm::wheelEvent(QWheelEvent* event) {
+  wheelRemainder_ += event->angleDelta().y();
+  while (wheelRemainder_ >= 120) {
+    wheelRemainder_ -= 120;
+    FormMouseWheelUp();
+  }
+  while (wheelRemainder_ <= -120) {
+    wheelRemainder_ += 120;
+    FormMouseWheelDown();
+  }
+  event->ignore();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == MsgLabel && event->type() == QEvent::MouseButtonRelease) {
+    RunReported([this] { MsgLabelClick(); });
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,85 @@
+// The main window "KAVRIN Настольный Пазл": the board, the tray, the picture buttons, the clock and the score.
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "play/ImageView.h"
+#include "ui/BmpButton.h"
+
+class QGroupBox;
+class TAnchors;
+class TBackgroundPanel;
+class TRaisedLabel;
+
+class TMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds the window and runs FormCreate.
+  explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  QWidget* Panel;
+  TBackgroundPanel* Background1;
+  TBmpButton* BmpButton1;
+  TBmpButton* BmpButton2;
+  TBmpButton* BmpButton3;
+  TBmpButton* BmpButton4;
+  TBmpButton* BmpButton5;
+  TRaisedLabel* ClockLabel;
+  QLabel* RzBackground1;
+  QLabel* ScoreLabel;
+  QGroupBox* GroupBox;
+  TImage32* Image_Bkg;
+  QWidget* PanelMsg;
+  TBackgroundPanel* BackgroundMsg;
+  QLabel* MsgLabel;
+  TImage32* Im_list;
+  QPushButton* RzBitBtn1;
+  QPushButton* RzBitBtn2;
+  QPushButton* RzBitBtn3;
+  QPushButton* RzBitBtn4;
+  QTimer* daemon;
+
+  void FormCreate();
+  void FormClose();
+  void FormResize();
+  void BmpButton1Click();
+  void BmpButton2Click();
+  void BmpButton3Click();
+  void BmpButton4Click();
+  void BmpButton5Click();
+  void RzBitBtn1Click();
+  void RzBitBtn2Click();
+  void RzBitBtn3Click();
+  void RzBitBtn4Click();
+  void FormMouseWheelUp();
+  void FormMouseWheelDown();
+  void daemonTimer();
+  void MsgLabelClick();
+
+  // The resize rule: at least 548 on each side, and always square.
+  static QSize SquareSize(QSize size);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void LoadPictures();
+  void StartLevel(const QString& noLevelsMessage);
+  void SetButtonsByStep(int step);
+
+  TAnchors* panelAnchors_;
+  TAnchors* groupAnchors_;
+  int wheelRemainder_ = 0;
+  bool closing_ = false;
+};
+
+extern TMainForm* MainForm;

@@ -1,0 +1,126 @@
+// The main window's buttons and wheel: start or continue, pause, bonuses, hint, sound and turning.
+#include "game/PicPuzzle.h"
+#include "platform/Events.h"
+#include "platform/MessageBox.h"
+#include "ui/BonusForm.h"
+#include "ui/MainForm.h"
+
+namespace {
+const char* const kAllLevelsDone =
+    "Завершены все уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
+const char* const kNoLevels =
+    "Отсутствуют уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
+const char* const kThemeFinished = "Поздравляем! Вы завершили текущую тему Игры. Выберите в Игровых бонусах новую тему";
+
+void ShowNotice(const QString& text) {
+  Puzzle.GameStatus.IdStep = stNotice;
+  Puzzle.GameStatus.msg = text;
+  ProcessPendingEvents();
+}
+}  // namespace
+
+// Finds the next level of the pack and starts it, or puts up the notice that says why there is none.
+void TMainForm::StartLevel(const QString& noLevelsMessage) {
+  const QString found = Puzzle.UpdateLevel(Puzzle.level, Puzzle.Pack, Puzzle.CompletePuzzle);
+  if (found == "none") {
+    ShowNotice(noLevelsMessage);
+  } else if (found == "empty") {
+    ShowNotice(kNoLevels);
+  } else if (found == "continue") {
+    ShowNotice(kThemeFinished);
+  } else {
+    Puzzle.GetDataFromPack(found);
+    Puzzle.ImageLoadFromFile(Puzzle.Im_bkg_Path);
+    Puzzle.StartGame();
+  }
+}
+
+void TMainForm::BmpButton1Click() {
+  if (Puzzle.Starting()) return;
+  if (BmpButton1->Tag == 0) {
+    if (Puzzle.GameStatus.IdStep == stPlaying) {
+      Puzzle.StopGame();
+      Puzzle.ClearGame();
+    }
+    if (Puzzle.GameStatus.IdStep == stIdle) StartLevel(QString(kAllLevelsDone) + ".");
+    return;
+  }
+  if (Puzzle.GameStatus.IdStep == stSavedGameWaiting) {
+    BmpButton1->Tag = 0;
+    Puzzle.RestoreGame();
+    BmpButton1->setText("Начать");
+    BmpButton1->Tag = 0;
+  } else if (Puzzle.GameStatus.IdStep == stIdle) {
+    StartLevel(kAllLevelsDone);
+    if (Puzzle.GameStatus.IdStep == stPlaying) {
+      BmpButton1->setText("Начать");
+      BmpButton1->Tag = 0;
+    }
+  }
+}
+
+void TMainForm::BmpButton2Click() {
+  const int step = Puzzle.GameStatus.IdStep;
+  if (step != stPlaying && step != stPaused) return;
+  BmpButton2->setEnabled(false);
+  ProcessPendingEvents();
+  BmpButton2->SwapGlyphs();
+  if (BmpButton2->Tag == 0) {
+    BmpButton2->Tag = 1;
+    Puzzle.StopGame();
+    BmpButton1->setEnabled(false);
+    RunReported([] { Puzzle.SaveStateGame(); });
+  } else {
+    BmpButton2->Tag = 0;
+    Puzzle.PlayGame();
+    BmpButton1->setEnabled(true);
+  }
+  BmpButton2->setEnabled(true);
+  ProcessPendingEvents();
+}
+
+void TMainForm::BmpButton3Click() {
+  switch (Puzzle.GameStatus.IdStep) {
+    case stPlaying:
+      Puzzle.StopGame();
+      RunReported([] { Puzzle.SaveStateGame(); });
+      if (BonusForm) BonusForm->exec();
+      Puzzle.PlayGame();
+      break;
+    case stWon:
+    case stLost:
+    case stNotice:
+    case stPaused:
+    case stIdle:
+    case stSavedGameWaiting:
+      if (BonusForm) BonusForm->exec();
+      break;
+    default: break;
+  }
+}
+
+void TMainForm::BmpButton4Click() {
+  if (Puzzle.GameStatus.IdStep != stPlaying || Puzzle.GameStatus.Score < BmpButton4->Tag) return;
+  if (Puzzle.HelpClick() == 1) Puzzle.GameStatus.Score -= BmpButton4->Tag;
+}
+
+void TMainForm::BmpButton5Click() {
+  if (Puzzle.issound()) return;
+  BmpButton5->SwapGlyphs();
+  if (BmpButton5->Tag == 0) {
+    BmpButton5->Tag = 1;
+    Puzzle.MuteON();
+  } else {
+    BmpButton5->Tag = 0;
+    Puzzle.MuteOFF();
+  }
+  BmpButton5->setEnabled(true);
+  ProcessPendingEvents();
+}
+
+void TMainForm::RzBitBtn1Click() { Puzzle.MouseWheelUp(10); }
+void TMainForm::RzBitBtn2Click() { Puzzle.MouseWheelUp(1); }
+void TMainForm::RzBitBtn3Click() { Puzzle.MouseWheelDown(10); }
+void TMainForm::RzBitBtn4Click() { Puzzle.MouseWheelDown(1); }
+void TMainForm::FormMouseWheelUp() { Puzzle.MouseWheelUp(1); }
+void TMainForm::FormMouseWheelDown() { Puzzle.MouseWheelDown(1); }
