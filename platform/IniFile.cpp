@@ -1,0 +1,61 @@
+// INI file reading.
+//
+// Written out here rather than over inih: the Debian build of inih cuts lines at 200 bytes (a Russian
+// description is longer than that in UTF-8), takes indented lines as continuations of the previous value and
+// strips " ;" comments out of values, none of which the level packs expect.
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <stdexcept>
+
+namespace {
+QString LookupKey(const QString& section, const QString& key) {
+  return section.trimmed().toCaseFolded() + QChar('\n') + key.trimmed().toCaseFolded();
+}
+
+QString DecodeWith(QStringDecoder decoder, QByteArrayView bytes) {
+  if (!decoder.isValid()) throw std::runtime_error("the text decoder is missing from this Qt build");
+  return decoder(bytes);
+}
+}  // namespace
+
+QString DecodeIniText(const QByteArray& bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) return DecodeWith(QStringDecoder(QStringDecoder::Utf8), bytes.mid(3));
+  if (bytes.startsWith("\xFF\xFE")) return DecodeWith(QStringDecoder(QStringDecoder::Utf16LE), bytes.mid(2));
+  if (bytes.startsWith("\xFE\xFF")) return DecodeWith(QStringDecoder(QStringDecoder::Utf16BE), bytes.mid(2));
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  QString text = utf8(bytes);
+  if (!utf8.hasError()) return text;
+  // Pack texts are Russian; files saved by Windows editors without a mark are in its Cyrillic code page.
+  return DecodeWith(QStringDecoder("windows-1251"), bytes);
+}
+
+TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    throw std::runtime_error(
+        QString("Не удаётся прочитать файл «%1»: %2").arg(fileName, file.errorString()).toStdString());
+  QString text = DecodeIniText(file.readAll());
+  text.replace(QChar('\r'), QChar('\n'));  // CR LF, LF and a lone CR all end a line
+
+  QString section;
+  for (QStringView line : QStringView(text).split(QChar('\n'))) {
+    line = line.trimmed();
+    if (line.isEmpty() || line.startsWith(u';')) continue;
+    if (line.startsWith(u'[')) {
+      const qsizetype close = line.indexOf(u']');
+      section = (close < 0 ? line.mid(1) : line.mid(1, close - 1)).toString();
+      continue;
+    }
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0) continue;
+    const QString key = LookupKey(section, line.left(equals).toString());
+    if (!values_.contains(key)) values_.insert(key, line.mid(equals + 1).trimmed().toString());
+  }
+}
+
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
+  const auto found = values_.constFind(LookupKey(section, key));
+  return found == values_.cend() ? defaultValue : *found;
+}
