@@ -1,0 +1,327 @@
+// The pack download against a real HTTP server on loopback: files written, messages shown, requests made.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "support/LoopbackServer.h"
+#include "support/TestFolder.h"
+#include "ui/Download.h"
+
+namespace {
+const QString kNoConnection = "Неустановлено соединение с Интернетом!";
+const QString kNoThemes = "Доступных тем не найдено!";
+const QString kRestart = "Получены новые темы пазлов! Для их установки перезапустите программу.";
+
+struct Box {
+  QString text, caption;
+  TMsgIcon icon;
+};
+
+enum class Serve { Whole, BrokenMidBody, Redirected };
+
+struct Pack {
+  std::string body;
+  Serve serve = Serve::Whole;
+};
+
+std::string PackBody(int n, std::size_t size = 3000) {
+  std::string body(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) body[i] = static_cast<char>((i * 7 + n * 13) & 0xFF);
+  return body;
+}
+
+// A download server: "/" answers, "/download/levels/<n>.zip" serves the packs it has, and every request is logged.
+class PackServer {
+ public:
+  explicit PackServer(std::map<int, Pack> packs, int rootStatus = 200) : packs_(std::move(packs)) {
+    auto& routes = server_.Routes();
+    routes.Get("/", [rootStatus](const httplib::Request&, httplib::Response& response) {
+      response.status = rootStatus;
+      response.set_content("download server", "text/plain");
+    });
+    routes.Get(R"(/download/levels/(\d+)\.zip)", [this](const httplib::Request& request, httplib::Response& response) {
+      const int n = std::stoi(request.matches[1]);
+      Log(n, request);
+      const auto found = packs_.find(n);
+      if (found == packs_.end()) {
+        response.status = 404;
+        response.set_content("not found", "text/plain");
+      } else if (found->second.serve == Serve::Redirected) {
+        response.set_redirect("/files/" + std::to_string(n), 302);
+      } else if (found->second.serve == Serve::BrokenMidBody) {
+        const std::string body = found->second.body;
+        response.set_content_provider(body.size(), "application/zip",
+                                      [body](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+                                        if (offset >= body.size() / 2) return false;
+                                        sink.write(body.data() + offset, std::min(length, body.size() / 2 - offset));
+                                        return true;
+                                      });
+      } else {
+        response.set_content(found->second.body, "application/zip");
+      }
+    });
+    routes.Get(R"(/files/(\d+))", [this](const httplib::Request& request, httplib::Response& response) {
+      response.set_content(packs_.at(std::stoi(request.matches[1])).body, "application/zip");
+    });
+  }
+
+  QString BaseUrl() const { return server_.BaseUrl(); }
+  int Port() const { return server_.Port(); }
+
+  struct Request {
+    int pack;
+    std::string agent, cacheControl;
+  };
+  std::vector<Request> Requests() {
+    std::lock_guard lock(mutex_);
+    return requests_;
+  }
+  std::set<int> PacksAskedFor() {
+    std::set<int> asked;
+    for (const Request& r : Requests()) asked.insert(r.pack);
+    return asked;
+  }
+
+ private:
+  void Log(int n, const httplib::Request& request) {
+    std::lock_guard lock(mutex_);
+    requests_.push_back({n, request.get_header_value("User-Agent"), request.get_header_value("Cache-Control")});
+  }
+
+  LoopbackServer server_;
+  std::map<int, Pack> packs_;
+  std::mutex mutex_;
+  std::vector<Request> requests_;
+};
+
+class Download : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetProgramFolder(folder_.Path());
+    SetMessageBoxHook([this](const QString& text, const QString& caption, TMsgIcon icon, TMsgButtons) {
+      boxes_.push_back({text, caption, icon});
+      return TMsgResult::Ok;
+    });
+  }
+  void TearDown() override {
+    SetMessageBoxHook(nullptr);
+    SetProgramFolder(QString());
+  }
+
+  void UseServer(const QString& baseUrl) {
+    folder_.Write("resources/server.ini", "[Server]\nBaseUrl=" + baseUrl.toUtf8());
+  }
+
+  int Run() { return RunPackDownload(&button_, &progress_); }
+
+  // Files in the program folder itself, resources aside.
+  QStringList Files() const { return QDir(folder_.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name); }
+  std::string Content(const QString& name) const {
+    QFile file(folder_.File(name));
+    if (!file.open(QIODevice::ReadOnly)) return "(missing)";
+    return file.readAll().toStdString();
+  }
+  QStringList Texts() const {
+    QStringList texts;
+    for (const Box& box : boxes_) texts << box.text;
+    return texts;
+  }
+
+  TestFolder folder_;
+  std::vector<Box> boxes_;
+  QPushButton button_;
+  QProgressBar progress_;
+};
+
+TEST_F(Download, WritesExactlyThePacksTheServerHasAndAsksToRestart) {
+  PackServer server({{1, {PackBody(1)}}, {2, {PackBody(2, 70000)}}, {3, {PackBody(3)}}});
+  UseServer(server.BaseUrl());
+  progress_.setValue(0);
+
+  EXPECT_EQ(Run(), 3);
+
+  EXPECT_EQ(Files(), QStringList({"1.zip", "2.zip", "3.zip"}));
+  EXPECT_TRUE(Content("1.zip") == PackBody(1));
+  EXPECT_TRUE(Content("2.zip") == PackBody(2, 70000));
+  EXPECT_TRUE(Content("3.zip") == PackBody(3));
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text, kRestart);
+  EXPECT_EQ(boxes_[0].caption, "");
+  EXPECT_EQ(boxes_[0].icon, TMsgIcon::Information);
+  EXPECT_EQ(progress_.value(), 100);
+  EXPECT_TRUE(button_.isEnabled());
+
+  std::set<int> all;
+  for (int n = 1; n <= 100; ++n) all.insert(n);
+  EXPECT_EQ(server.PacksAskedFor(), all) << "packs 4 to 100 are still asked for";
+  // A pack the server has costs a fresh status check by "InetURL:/1.0" and a download by the program itself.
+  std::vector<PackServer::Request> forPack2;
+  for (const auto& r : server.Requests())
+    if (r.pack == 2) forPack2.push_back(r);
+  ASSERT_EQ(forPack2.size(), 2u);
+  EXPECT_EQ(forPack2[0].agent, "InetURL:/1.0");
+  EXPECT_EQ(forPack2[0].cacheControl, "no-cache");
+  EXPECT_EQ(forPack2[1].agent, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
+  EXPECT_EQ(forPack2[1].cacheControl, "");
+}
+
+TEST_F(Download, AServerWithoutPacksFindsNoThemes) {
+  PackServer server({});
+  UseServer(server.BaseUrl());
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(Files().isEmpty()) << Files().join(", ").toStdString();
+  EXPECT_EQ(Texts(), QStringList({kNoThemes}));
+  EXPECT_EQ(server.Requests().size(), 100u) << "one status check per pack, no download";
+  EXPECT_EQ(progress_.value(), 100);
+}
+
+TEST_F(Download, NoAnswerFromTheServerShowsOnlyTheConnectionMessage) {
+  PackServer refusing({}, 500);
+  const struct {
+    const char* name;
+    QString baseUrl;
+  } cases[] = {
+      {"closed port", QString("http://127.0.0.1:%1").arg(ClosedLoopbackPort())},
+      {"base URL answers 500", refusing.BaseUrl()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    boxes_.clear();
+    progress_.setValue(0);
+    UseServer(c.baseUrl);
+    EXPECT_EQ(Run(), -1);
+    EXPECT_EQ(Texts(), QStringList({kNoConnection}));
+    ASSERT_FALSE(boxes_.empty());
+    EXPECT_EQ(boxes_[0].icon, TMsgIcon::Information);
+    EXPECT_EQ(boxes_[0].caption, "");
+    EXPECT_TRUE(Files().isEmpty());
+    EXPECT_EQ(progress_.value(), 0);
+    EXPECT_TRUE(button_.isEnabled());
+  }
+  EXPECT_TRUE(refusing.Requests().empty()) << "no pack is asked for after a failed check";
+}
+
+TEST_F(Download, TheBaseUrlMayComeWithoutOrWithAnyCaseOfTheScheme) {
+  PackServer server({{7, {PackBody(7)}}});
+  const QString hostAndPort = QString("127.0.0.1:%1").arg(server.Port());
+  for (const QString& baseUrl : {hostAndPort, "HTTP://" + hostAndPort, "Http://" + hostAndPort + "/"}) {
+    SCOPED_TRACE(baseUrl.toStdString());
+    boxes_.clear();
+    QFile::remove(folder_.File("7.zip"));
+    UseServer(baseUrl);
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(Files(), QStringList({"7.zip"}));
+    EXPECT_EQ(Texts(), QStringList({kRestart}));
+  }
+}
+
+TEST_F(Download, PacksBehindARedirectAndEmptyPacksAreSavedAndCounted) {
+  PackServer server({{1, {PackBody(1), Serve::Redirected}}, {2, {""}}});
+  UseServer(server.BaseUrl());
+  EXPECT_EQ(Run(), 2);
+  EXPECT_EQ(Files(), QStringList({"1.zip", "2.zip"}));
+  EXPECT_TRUE(Content("1.zip") == PackBody(1)) << "the redirect's target, not the redirect page";
+  EXPECT_EQ(QFileInfo(folder_.File("2.zip")).size(), 0);
+  EXPECT_EQ(Texts(), QStringList({kRestart}));
+}
+
+TEST_F(Download, APackThatBreaksOffLeavesNoFileAndIsNotCounted) {
+  folder_.Write("2.zip", "an earlier pack");
+  PackServer server({{1, {PackBody(1)}}, {2, {PackBody(2, 50000), Serve::BrokenMidBody}}, {3, {PackBody(3)}}});
+  UseServer(server.BaseUrl());
+  EXPECT_EQ(Run(), 2);
+  EXPECT_EQ(Files(), QStringList({"1.zip", "2.zip", "3.zip"})) << "no partial file is left";
+  EXPECT_EQ(Content("2.zip"), "an earlier pack") << "the broken transfer does not touch the earlier file";
+  EXPECT_EQ(Texts(), QStringList({kRestart}));
+
+  boxes_.clear();
+  PackServer brokenOnly({{5, {PackBody(5, 50000), Serve::BrokenMidBody}}});
+  UseServer(brokenOnly.BaseUrl());
+  QFile::remove(folder_.File("1.zip"));
+  QFile::remove(folder_.File("3.zip"));
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(Files(), QStringList({"2.zip"}));
+  EXPECT_EQ(Texts(), QStringList({kNoThemes}));
+}
+
+TEST_F(Download, PacksLyingThereAlreadyAreReplacedAndCounted) {
+  folder_.Write("1.zip", "old");
+  PackServer server({{1, {PackBody(1)}}});
+  UseServer(server.BaseUrl());
+  EXPECT_EQ(Run(), 1);
+  EXPECT_TRUE(Content("1.zip") == PackBody(1));
+  EXPECT_EQ(Texts(), QStringList({kRestart}));
+}
+
+TEST_F(Download, APackThatCannotBeSavedEndsTheRunWithTheFileError) {
+  QDir(folder_.Path()).mkdir("2.zip");  // a folder where the pack should go
+  PackServer server({{1, {PackBody(1)}}, {2, {PackBody(2)}}, {3, {PackBody(3)}}});
+  UseServer(server.BaseUrl());
+  Run();
+  ASSERT_EQ(boxes_.size(), 1u) << "the error, and no summary after it";
+  EXPECT_EQ(boxes_[0].icon, TMsgIcon::Error);
+  EXPECT_TRUE(boxes_[0].text.contains("2.zip")) << boxes_[0].text.toStdString();
+  EXPECT_EQ(Files(), QStringList({"1.zip"}));
+  EXPECT_EQ(server.PacksAskedFor(), (std::set<int>{1, 2}));
+  EXPECT_TRUE(button_.isEnabled());
+}
+
+TEST_F(Download, TheWindowKeepsAnsweringDuringARun) {
+  PackServer server({{1, {PackBody(1)}}});
+  UseServer(server.BaseUrl());
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+  timer.start(0);
+  bool disabledDuringRun = false;
+  QTimer::singleShot(0, [&] { disabledDuringRun = !button_.isEnabled(); });
+  Run();
+  EXPECT_GE(ticks, 100) << "events run at least once per pack";
+  EXPECT_TRUE(disabledDuringRun);
+}
+
+TEST(DownloadSettings, TheBaseUrlComesFromServerIniOrTheDefault) {
+  const struct {
+    const char* name;
+    const char* ini;  // nullptr: no file
+    QString expected;
+  } cases[] = {
+      {"no file", nullptr, DefaultBaseUrl},
+      {"no key", "[Server]\nOther=1\n", DefaultBaseUrl},
+      {"other section", "[Client]\nBaseUrl=http://elsewhere\n", DefaultBaseUrl},
+      {"set", "; packs\n[Server]\nBaseUrl = http://packs.example:8080\n", "http://packs.example:8080"},
+      {"trailing slashes dropped", "[server]\nbaseurl=http://packs.example//\n", "http://packs.example"},
+      {"empty value", "[Server]\nBaseUrl=\n", DefaultBaseUrl},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestFolder folder;
+    if (c.ini) folder.Write("resources/server.ini", c.ini);
+    SetProgramFolder(folder.Path());
+    EXPECT_EQ(DownloadBaseUrl(), c.expected);
+  }
+  SetProgramFolder(QString());
+}
+
+TEST(DownloadSettings, PackUrlsAndFilesAreNumberedWithoutLeadingZeros) {
+  EXPECT_EQ(PackUrl("http://host", 1), "http://host/download/levels/1.zip");
+  EXPECT_EQ(PackUrl("http://host", 100), "http://host/download/levels/100.zip");
+  TestFolder folder;
+  SetProgramFolder(folder.Path());
+  EXPECT_EQ(PackFileName(7), folder.Path() + "7.zip");
+  SetProgramFolder(QString());
+}
+}  // namespace

@@ -1,0 +1,29 @@
+// Level packs from the download server: the URL check, the file fetch and the bonus window's download run.
+#pragma once
+
+#include <QString>
+
+class QProgressBar;
+class QWidget;
+
+// True when the URL answers a fresh GET with status 200 or 302. A URL without a scheme is tried with "http://".
+bool CheckUrl(const QString& url);
+
+// Copies the body of fileURL into FileName when CheckUrl passes on it and returns true; otherwise writes nothing and
+// returns false. A transfer that breaks off leaves no file behind. Throws std::runtime_error with the system's text
+// when the local file cannot be created or written.
+bool GetInetFile(const QString& fileURL, const QString& FileName);
+
+// The server's base URL: key BaseUrl of section Server in "resources/server.ini", without trailing slashes, or
+// DefaultBaseUrl when the file or the key is missing. Throws std::runtime_error when the file is there but unreadable.
+QString DownloadBaseUrl();
+extern const char* const DefaultBaseUrl;
+
+// Pack n (1 to 100) on the server and in the program folder.
+QString PackUrl(const QString& baseUrl, int n);
+QString PackFileName(int n);
+
+// The download button's run: packs 1 to 100 from DownloadBaseUrl into the program folder with the progress bar
+// moving, then the outcome message. The button is disabled meanwhile. Returns the found counter: -1 when the server
+// did not answer, else the number of packs written.
+int RunPackDownload(QWidget* button, QProgressBar* progress);
