@@ -29,16 +29,3 @@ void SetMediaPlayerFactory(TMediaPlayerFactory) {}
 
 // Cutting and layers.
 void TPicPuzzle::CreateMatrixPics() { NotYet("CreateMatrixPics"); }
-void TPicPuzzle::CreateLayerIm_bkg() { NotYet("CreateLayerIm_bkg"); }
-void TPicPuzzle::CreateLayerIm_list() { NotYet("CreateLayerIm_list"); }
-void TPicPuzzle::CreatePicS() { NotYet("CreatePicS"); }
-
-// Piece interaction, placement, conveyor.
-void TPicPuzzle::SetSelection(TCustomLayer* Value) { FSelection = Value; }
-void TPicPuzzle::Im_BkgMouseDown(TImage32*, TMouseButton, TShiftState, int, int, TCustomLayer*) {}
-void TPicPuzzle::Im_BkgMouseMove(TImage32*, TShiftState, int, int, TCustomLayer*) {}
-void TPicPuzzle::Im_BkgDblClick(QObject*) {}
-void TPicPuzzle::MouseWheelUp(int) {}
-void TPicPuzzle::MouseWheelDown(int) {}
-int TPicPuzzle::HelpClick() { return 0; }
-void TPicPuzzle::TimerTick(QObject*) {}

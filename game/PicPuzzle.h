@@ -11,6 +11,7 @@
 class QObject;
 class QTimer;
 class TMediaPlayer;
+class TRotLayer;
 
 // Step codes of GameStatus.IdStep; the values are stored in saved games and level data files.
 enum : int {
@@ -158,6 +159,19 @@ class TPicPuzzle {
 
  private:
   void OpenAndPlayBackground(const QString& file);
+  // Plays a file relative to the program folder on the effects player; effects ignore the mute flag.
+  void PlayEffect(const QString& relativeFile);
+
+  // Shared by the hand, the placement check and the layer building.
+  TRotLayer* FindBoardLayer(int tag) const;
+  static void CentrePivot(TRotLayer* layer);
+  static void RecordBoardPlace(const TRotLayer* layer, TPicClip& piece);
+  void AttachLooseHandlers(TRotLayer* layer);
+  void TakeLastPieceIntoHand();
+  void TurnHeldPiece(int degrees, bool recentre);
+  bool IsAtHome(const TRotLayer* layer, const TPicClip& piece) const;
+  void LockPiece(TRotLayer* layer, TPicClip& piece);
+  void FinishIfComplete();
 
   TCustomLayer* FSelection = nullptr;
   bool FStarting = false;
