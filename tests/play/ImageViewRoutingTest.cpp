@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "RectLayer.h"
+#include "pieces/RotLayer.h"
 
 namespace {
 
@@ -63,6 +64,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, PressTarget,
                                            PressCase{"OnlyLowerLayer", {15, 15}, false, "A"},
                                            PressCase{"BareControl", {150, 90}, false, "none"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Master alpha only fades the drawing: a piece hidden while another is held still takes a press.
+TEST_F(Routing, PieceAtMasterAlphaZeroIsStillHit) {
+  Add("below", QRect(0, 0, 200, 100));
+  auto* piece = new TRotLayer(&view.Layers());
+  piece->Bitmap().SetSize(40, 40);
+  piece->Bitmap().Clear(0xFF808080);
+  piece->Bitmap().SetDrawMode(dmBlend);
+  piece->Bitmap().SetMasterAlpha(0);
+  piece->SetBitmapCenter({20, 20});
+  piece->SetPosition({100, 50});
+  piece->SetScaled(true);
+  piece->SetMouseEvents(true);
+  view.Render();
+  view.DoMouseDown(mbLeft, ssLeft, 100, 50);
+  EXPECT_EQ(view.Layers().MouseListener(), piece);
+  EXPECT_EQ(log, (Log{"view down 100,50 ?"}));
+}
 
 TEST_F(Routing, LayerHandlerRunsBeforeControlHandler) {
   Add("A", QRect(10, 10, 50, 50));
