@@ -1,6 +1,221 @@
-// The theme and picture chooser.
+// The theme and picture chooser: theme tiles, the chosen theme's pictures, buying one for 40 stars.
 #include "ui/StoragePack.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QThread>
+#include <QVariant>
+
+#include "game/LevelFolder.h"
+#include "game/PicPuzzle.h"
+#include "platform/Events.h"
+#include "platform/Jpeg.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "play/ImageView.h"
+#include "ui/ThemeList.h"
+#include "ui/TileBox.h"
 
 TStoragePack* StoragePack = nullptr;
 
-TStoragePack::TStoragePack(QWidget* parent) : QDialog(parent) { setModal(true); }
+namespace {
+constexpr QSize kDesignClient(644, 392);
+constexpr int kPicturePrice = 40;
+constexpr int kFadedAlpha = 50;
+constexpr int kBlinkMs = 500;
+constexpr QSize kThemeTile(200, 200);
+constexpr int kThemeLabelHeight = 40;
+constexpr int kThemeStep = 210;
+constexpr QSize kPictureTile(60, 60);
+constexpr int kPictureLabelHeight = 40;
+constexpr int kPictureStepX = 70;
+constexpr int kPictureStepY = 120;
+// The lower box's gradient at mid height: a faded picture blends into it.
+constexpr std::uint32_t kPictureBackColor = 0x00B5DDE8;  // 0x00BBGGRR: red 232, green 221, blue 181
+
+const char* const kHintProperty = "Hint";
+
+// A tile whose picture is missing or unreadable still shows where the level is.
+QImage PlaceholderPicture(QSize size) {
+  QImage image(size, QImage::Format_ARGB32);
+  image.fill(QColor(196, 186, 164));
+  QPainter painter(&image);
+  painter.setPen(QPen(QColor(120, 104, 80), 2));
+  painter.drawRect(QRect(QPoint(0, 0), size).adjusted(1, 1, -2, -2));
+  QFont font;
+  font.setPixelSize(size.height() / 2);
+  painter.setFont(font);
+  painter.drawText(image.rect(), Qt::AlignCenter, "?");
+  return image;
+}
+
+QImage TilePicture(const QString& id, QSize size) {
+  try {
+    const QImage picture = DecodeJpegFile(LevelDataFolder() + id + ".jpg");
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  } catch (const std::exception&) {
+    return PlaceholderPicture(size);
+  }
+}
+}  // namespace
+
+QStringList TileHint(const QObject* tile) {
+  return tile ? tile->property(kHintProperty).toStringList() : QStringList();
+}
+
+TStoragePack::TStoragePack(QWidget* parent) : QDialog(parent) {
+  StoragePack = this;
+  setModal(true);
+  setWindowTitle("Темы с картинками");
+  QFont font;
+  font.setFamilies({"Tahoma", "DejaVu Sans"});
+  setFont(font);
+  setFixedSize(kDesignClient);
+
+  ScrollBox = new TTileBox(TTileBox::Texture, this);
+  ScrollBox->setGeometry(8, 8, 628, 225);
+  try {
+    ScrollBox->SetTexture(QPixmap::fromImage(DecodeJpegFile(ProgramFolder() + "resources/backgrd/bkg3.jpg")));
+  } catch (const std::exception&) {
+    // The box keeps its plain colour.
+  }
+  ScrollBox1 = new TTileBox(TTileBox::Gradient, this);
+  ScrollBox1->setGeometry(8, 232, 625, 153);
+}
+
+TStoragePack::~TStoragePack() {
+  if (StoragePack == this) StoragePack = nullptr;
+}
+
+void TStoragePack::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  RunReported([this] { FormShow(); });
+  FormActivate();
+}
+
+void TStoragePack::done(int result) {
+  QDialog::done(result);
+  FormClose();
+}
+
+void TStoragePack::FormActivate() { Tag = -1; }
+
+void TStoragePack::FormShow() {
+  const std::vector<TChooserLevel> themes = BuildThemeList(ReadChooserLevels());
+  int x = 0, y = 0, n = 0;
+  for (const TChooserLevel& theme : themes) {
+    TImage32* image = AddTile(ScrollBox, "Image" + QString::number(n), QRect(QPoint(x, y), kThemeTile), theme.id);
+    AddLabel(ScrollBox, "Label" + QString::number(n),
+             QRect(x, y + kThemeTile.height(), kThemeTile.width(), kThemeLabelHeight), theme.pack, 14);
+    image->setProperty(kHintProperty, QStringList{theme.id, theme.pack});
+    image->OnClick = [this](QObject* sender) { RunReported([&] { ImageClick(sender); }); };
+    ++n;
+    x += kThemeStep;
+    if (x > frameGeometry().width()) {
+      x = 0;
+      y += kThemeStep;
+    }
+  }
+  ScrollBox->FitTiles();
+}
+
+void TStoragePack::ImageClick(QObject* Sender) {
+  FreeTiles("picture", "description");
+  const QStringList theme = TileHint(Sender);
+  if (theme.size() < 2) return;
+  const QString& pack = theme[1];
+  int x = 0, y = 0;
+  for (const TChooserLevel& level : ReadChooserLevels()) {
+    if (level.pack != pack) continue;
+    const QString k = QString::number(level.k);
+    TImage32* image = AddTile(ScrollBox1, "picture" + k, QRect(QPoint(x, y), kPictureTile), level.id);
+    image->SetColor(kPictureBackColor);
+    image->Bitmap().SetDrawMode(dmBlend);
+    AddLabel(ScrollBox1, "description" + k,
+             QRect(x, y + kPictureTile.height(), kPictureTile.width(), kPictureLabelHeight), "Открыть за 40 звездочек",
+             8);
+    if (IsPictureCompleted(level.id, Puzzle.CompletePuzzle)) {
+      image->Bitmap().SetMasterAlpha(kFadedAlpha);
+    } else {
+      image->setProperty(kHintProperty, QStringList{level.id, level.pack, QString::number(level.level)});
+      image->OnClick = [this](QObject* sender) { RunReported([&] { PictureClick(sender); }); };
+    }
+    x += kPictureStepX;
+    if (x > frameGeometry().width()) {
+      x = 0;
+      y += kPictureStepY;
+    }
+  }
+  ScrollBox1->FitTiles();
+}
+
+void TStoragePack::PictureClick(QObject* Sender) {
+  auto* tile = qobject_cast<TImage32*>(Sender);
+  const QStringList hint = TileHint(Sender);
+  // A second click while the first purchase blinks would pay twice.
+  if (!tile || hint.size() < 3 || buying_) return;
+  if (Puzzle.GameStatus.Score < kPicturePrice) {
+    Tag = -1;
+    return;
+  }
+  buying_ = true;
+  Puzzle.GameStatus.Score -= kPicturePrice;
+  Puzzle.level = hint[2].toInt();
+  tile->Bitmap().SetDrawMode(dmBlend);
+  tile->Bitmap().SetMasterAlpha(kFadedAlpha);
+  ProcessPendingEvents();
+  QThread::msleep(kBlinkMs);
+  ProcessPendingEvents();
+  tile->Bitmap().SetMasterAlpha(255);
+  Puzzle.Pack = hint[1];
+  Puzzle.GameStatus.IdStep = stIdle;
+  Tag = 1;
+  buying_ = false;
+  close();
+}
+
+void TStoragePack::FormClose() {
+  FreeTiles("Image", "Label");
+  FreeTiles("picture", "description");
+}
+
+TImage32* TStoragePack::AddTile(TTileBox* box, const QString& name, QRect rect, const QString& id) {
+  auto* image = new TImage32(box->Tiles());
+  image->setObjectName(name);
+  image->setGeometry(rect);
+  image->SetScaleMode(smStretch);
+  image->Bitmap().AssignImage(TilePicture(id, rect.size()));
+  image->setCursor(Qt::PointingHandCursor);
+  image->show();
+  return image;
+}
+
+void TStoragePack::AddLabel(TTileBox* box, const QString& name, QRect rect, const QString& caption, int pointSize) {
+  auto* label = new QLabel(caption, box->Tiles());
+  label->setObjectName(name);
+  label->setGeometry(rect);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignCenter);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  QFont font = label->font();
+  font.setPointSize(pointSize);
+  label->setFont(font);
+  label->show();
+}
+
+// Tiles are unhooked at once but deleted later: the tile that was clicked may still be inside its own handler.
+void TStoragePack::FreeTiles(const QString& imageName, const QString& labelName) {
+  for (TImage32* image : findChildren<TImage32*>())
+    if (image->objectName().contains(imageName)) {
+      image->OnClick = nullptr;
+      image->hide();
+      image->setParent(nullptr);
+      image->deleteLater();
+    }
+  for (QLabel* label : findChildren<QLabel*>())
+    if (label->objectName().contains(labelName)) {
+      label->hide();
+      label->setParent(nullptr);
+      label->deleteLater();
+    }
+}
