@@ -2,6 +2,7 @@
 #include "ui/BonusForm.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -33,7 +34,7 @@ constexpr int kAddedSeconds = 300;
 
 QFont PixelFont(int pixels) {
   QFont font;
-  font.setFamilies({"Tahoma", "DejaVu Sans"});
+  font.setFamilies({"Tahoma", "DejaVu Sans Condensed", "DejaVu Sans"});
   font.setPixelSize(pixels);
   return font;
 }
@@ -42,6 +43,17 @@ QFont PixelFont(int pixels) {
 qint64 CeilDiv(qint64 numerator, qint64 denominator) {
   const qint64 quotient = numerator / denominator;
   return quotient + (numerator % denominator > 0 ? 1 : 0);
+}
+
+// Tahoma is seldom installed; a wider stand-in font is made smaller until the label's text fits its design box.
+void ShrinkToFit(QLabel* label) {
+  QFont font = label->font();
+  const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+  while (font.pixelSize() > 8 &&
+         !label->rect().contains(QFontMetrics(font).boundingRect(label->rect(), flags, label->text()))) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  label->setFont(font);
 }
 
 int ClampToInt(qint64 value) { return static_cast<int>(std::clamp<qint64>(value, INT_MIN, INT_MAX)); }
@@ -131,6 +143,7 @@ void TBonusForm::BuildControls() {
   FileNameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   FileNameLabel->setAttribute(Qt::WA_TranslucentBackground);
   place(FileNameLabel, QRect(104, 160, 168, 32));
+  ShrinkToFit(FileNameLabel);
 
   // Shown but not editable: the saved game always goes to "puz.sav".
   FileNameEdit = new QLineEdit("puz.sav", Panel);
@@ -142,6 +155,7 @@ void TBonusForm::BuildControls() {
   VersionLabel->setFont(PixelFont(21));
   VersionLabel->setAttribute(Qt::WA_TranslucentBackground);
   place(VersionLabel, QRect(616, 168, 64, 25));
+  ShrinkToFit(VersionLabel);
 
   OkButton = new QPushButton("Ок", Panel);
   place(OkButton, QRect(710, 456, 75, 40), akRight | akBottom);
