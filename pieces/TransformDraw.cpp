@@ -12,10 +12,10 @@ namespace {
 
 constexpr double kOne = 65536.0;
 
-// Narrows [lo, hi] (steps along the row) to where start + step × t lies in [0, limit).
-bool KeepInside(double start, double step, double limit, double& lo, double& hi) {
+// Narrows [lo, hi] (steps along the row) to where start + step × t lies in [0, limit); inverse is 1 / step.
+bool KeepInside(double start, double step, double inverse, double limit, double& lo, double& hi) {
   if (step == 0) return start >= 0 && start < limit;
-  double t0 = -start / step, t1 = (limit - start) / step;
+  double t0 = -start * inverse, t1 = (limit - start) * inverse;
   if (t0 > t1) std::swap(t0, t1);
   lo = std::max(lo, t0);
   hi = std::min(hi, t1);
@@ -33,20 +33,30 @@ struct Sampler {
 
 void BlendSpan(TColor32* dst, int count, const Sampler& src, std::int64_t u, std::int64_t v, std::int64_t du,
                std::int64_t dv, std::uint32_t masterAlpha) {
-  for (int i = 0; i < count; ++i, u += du, v += dv) {
+  int i = 0;
+  for (; i + 4 <= count; i += 4, u += 4 * du, v += 4 * dv) {
+    const TColor32 s0 = src.At(u, v), s1 = src.At(u + du, v + dv);
+    const TColor32 s2 = src.At(u + 2 * du, v + 2 * dv), s3 = src.At(u + 3 * du, v + 3 * dv);
+    if (std::max({s0, s1, s2, s3}) < 0x01000000u) continue;  // the transparent margin around a piece
+    BlendOver4(dst + i, s0, s1, s2, s3, masterAlpha);
+  }
+  for (; i < count; ++i, u += du, v += dv) {
     const TColor32 s = src.At(u, v);
-    if (s < 0x01000000u) continue;  // fully transparent: the margin around a piece
-    const std::uint32_t opacity = SampleOpacity(s, masterAlpha);
-    if (opacity == 255)
-      dst[i] = Opaque(s);
-    else if (opacity != 0)
-      dst[i] = BlendOver(s, dst[i], opacity);
+    dst[i] = BlendOver(s, dst[i], SampleOpacity(s, masterAlpha));
   }
 }
 
 void CopySpan(TColor32* dst, int count, const Sampler& src, std::int64_t u, std::int64_t v, std::int64_t du,
               std::int64_t dv) {
   for (int i = 0; i < count; ++i, u += du, v += dv) dst[i] = Opaque(src.At(u, v));
+}
+
+// Buffer pixels whose centre lies within the mapped bitmap's bounding box.
+QRect CentresInBounds(const QRectF& bounds) {
+  const double limit = 1e9;  // far beyond any buffer, and safe to convert to int
+  const auto low = [&](double v) { return int(std::ceil(std::clamp(v - 0.5, -limit, limit))); };
+  const auto high = [&](double v) { return int(std::floor(std::clamp(v - 0.5, -limit, limit))); };
+  return QRect(QPoint(low(bounds.left()), low(bounds.top())), QPoint(high(bounds.right()), high(bounds.bottom())));
 }
 
 }  // namespace
@@ -56,37 +66,33 @@ void DrawTransformed(QImage& buffer, const QRect& clip, const TBitmap32& bitmap,
   const bool blend = bitmap.DrawMode() == dmBlend;
   const std::uint32_t masterAlpha = bitmap.MasterAlpha();
   if (blend && masterAlpha == 0) return;
-
-  // Pixels whose centre lies within the mapped bitmap's bounding box.
   const QRectF bounds = map.GetTransformedBounds();
   if (!std::isfinite(bounds.left()) || !std::isfinite(bounds.right())) return;
-  const double limit = 1e9;  // far beyond any buffer, and safe to convert to int
-  const QRect box(QPoint(int(std::ceil(std::clamp(bounds.left() - 0.5, -limit, limit))),
-                         int(std::ceil(std::clamp(bounds.top() - 0.5, -limit, limit)))),
-                  QPoint(int(std::floor(std::clamp(bounds.right() - 0.5, -limit, limit))),
-                         int(std::floor(std::clamp(bounds.bottom() - 0.5, -limit, limit)))));
-  const QRect area = box & clip & buffer.rect();
+  const QRect area = CentresInBounds(bounds) & clip & buffer.rect();
   if (area.isEmpty()) return;
 
   const TAffineTransformation::TCoefficients inv = map.Inverse();
   const Sampler src{bitmap.Bits(), bitmap.Image().bytesPerLine() / 4, std::int64_t(bitmap.Width()) << 16,
                     std::int64_t(bitmap.Height()) << 16};
+  // The inverse stepped in 16.16: along a row (du, dv) and from row to row; linear, so one row's inside part is a run.
   const std::int64_t du = std::llround(inv.A * kOne), dv = std::llround(inv.B * kOne);
+  const std::int64_t rowDu = std::llround(inv.C * kOne), rowDv = std::llround(inv.D * kOne);
+  const double cx = area.left() + 0.5, cy = area.top() + 0.5;
+  std::int64_t rowU = std::llround((inv.A * cx + inv.C * cy + inv.E) * kOne);
+  std::int64_t rowV = std::llround((inv.B * cx + inv.D * cy + inv.F) * kOne);
+  const double stepU = du / kOne, stepV = dv / kOne;
+  const double inverseU = stepU != 0 ? 1 / stepU : 0, inverseV = stepV != 0 ? 1 / stepV : 0;
   const int last = area.width() - 1;
 
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    // Bitmap coordinates of the centre of the row's first pixel.
-    const double cx = area.left() + 0.5, cy = y + 0.5;
-    const double u0 = inv.A * cx + inv.C * cy + inv.E;
-    const double v0 = inv.B * cx + inv.D * cy + inv.F;
+  for (int y = area.top(); y <= area.bottom(); ++y, rowU += rowDu, rowV += rowDv) {
     double lo = 0, hi = last;
-    if (!KeepInside(u0, inv.A, bitmap.Width(), lo, hi) || !KeepInside(v0, inv.B, bitmap.Height(), lo, hi)) continue;
-
-    // The float span is a close guess; the fixed-point walk decides, and being linear its inside part is one run.
+    if (!KeepInside(rowU / kOne, stepU, inverseU, bitmap.Width(), lo, hi) ||
+        !KeepInside(rowV / kOne, stepV, inverseV, bitmap.Height(), lo, hi))
+      continue;
+    // The float span is a close guess; the fixed-point walk has the last word at both ends.
     int first = std::max(0, int(std::floor(lo)));
     int end = std::min(last, int(std::ceil(hi)));
-    std::int64_t u = std::llround((u0 + first * double(inv.A)) * kOne);
-    std::int64_t v = std::llround((v0 + first * double(inv.B)) * kOne);
+    std::int64_t u = rowU + first * du, v = rowV + first * dv;
     while (first <= end && !src.Inside(u, v)) {
       ++first;
       u += du;

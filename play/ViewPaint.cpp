@@ -33,13 +33,12 @@ void CopyRow(TColor32* dst, const TColor32* src, const int* xmap, int count) {
 }
 
 void BlendRow(TColor32* dst, const TColor32* src, const int* xmap, int count, std::uint32_t masterAlpha) {
-  for (int i = 0; i < count; ++i) {
+  int i = 0;
+  for (; i + 4 <= count; i += 4)
+    BlendOver4(dst + i, src[xmap[i]], src[xmap[i + 1]], src[xmap[i + 2]], src[xmap[i + 3]], masterAlpha);
+  for (; i < count; ++i) {
     const TColor32 s = src[xmap[i]];
-    const std::uint32_t opacity = SampleOpacity(s, masterAlpha);
-    if (opacity == 255)
-      dst[i] = Opaque(s);
-    else if (opacity != 0)
-      dst[i] = BlendOver(s, dst[i], opacity);
+    dst[i] = BlendOver(s, dst[i], SampleOpacity(s, masterAlpha));
   }
 }
 
