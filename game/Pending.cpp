@@ -26,6 +26,3 @@ void TPicPuzzle::MuteOFF() {}
 bool TPicPuzzle::issound() { return true; }
 TMediaPlayer* CreateMediaPlayer(QObject*) { return nullptr; }
 void SetMediaPlayerFactory(TMediaPlayerFactory) {}
-
-// Cutting and layers.
-void TPicPuzzle::CreateMatrixPics() { NotYet("CreateMatrixPics"); }

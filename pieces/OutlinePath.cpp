@@ -1,0 +1,122 @@
+// Piece outline paths: parsing and Bezier sampling.
+#include "pieces/OutlinePath.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace {
+// Lines end at CR, LF or CR LF; a line break at the very end starts no further line.
+std::vector<QStringView> SplitLines(QStringView text) {
+  std::vector<QStringView> lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.push_back(text.mid(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(text.mid(start));
+  return lines;
+}
+
+// Blanks and control characters around a number do not count.
+QStringView TrimControls(QStringView text) {
+  while (!text.isEmpty() && text.front().unicode() <= ' ') text = text.mid(1);
+  while (!text.isEmpty() && text.back().unicode() <= ' ') text.chop(1);
+  return text;
+}
+
+// Decimal only, with an optional sign.
+bool IsDecimal(QStringView number) {
+  qsizetype i = number.size() > 1 && (number[0] == '-' || number[0] == '+') ? 1 : 0;
+  if (i == number.size()) return false;
+  for (; i < number.size(); ++i)
+    if (number[i] < '0' || number[i] > '9') return false;
+  return true;
+}
+
+int ParseNumber(QStringView entry, int curve) {
+  const QStringView number = TrimControls(entry);
+  bool ok = false;
+  const int value = IsDecimal(number) ? number.toInt(&ok, 10) : 0;
+  if (!ok) throw TOutlineError(QString("curve %1: \"%2\" is not an integer").arg(curve + 1).arg(number).toStdString());
+  return value;
+}
+}  // namespace
+
+std::vector<TCurve> ParseOutlinePath(const QString& data) {
+  QString text = data;
+  text.replace(';', '\n');
+  std::vector<TCurve> curves;
+  const std::vector<QStringView> lines = SplitLines(text);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int curve = static_cast<int>(i);
+    QString line = lines[i].toString();
+    line.replace(',', '\n');
+    const std::vector<QStringView> entries = SplitLines(line);
+    if (entries.size() % 2 != 0)
+      throw TOutlineError(
+          QString("curve %1 has an odd count of numbers (%2)").arg(curve + 1).arg(entries.size()).toStdString());
+    if (entries.size() / 2 > kMaxCurvePoints)
+      throw TOutlineError(QString("curve %1 has %2 control points; a curve may have at most %3")
+                              .arg(curve + 1)
+                              .arg(entries.size() / 2)
+                              .arg(kMaxCurvePoints)
+                              .toStdString());
+    TCurve points;
+    points.reserve(entries.size() / 2);
+    for (std::size_t j = 0; j < entries.size(); j += 2)
+      points.emplace_back(ParseNumber(entries[j], curve), ParseNumber(entries[j + 1], curve));
+    curves.push_back(std::move(points));
+  }
+  return curves;
+}
+
+double Factorial(int x) {
+  double result = 1;
+  for (int k = 2; k <= x; ++k) result *= k;
+  return result;
+}
+
+float BinomialCoefficient(int m, int i) {
+  const double value = Factorial(m) / (Factorial(m - i) * Factorial(i));
+  if (!(value <= FLT_MAX))
+    throw std::overflow_error(QString("binomial coefficient C(%1, %2) overflows").arg(m).arg(i).toStdString());
+  return static_cast<float>(value);
+}
+
+namespace {
+// A power in double precision; exponent 0 gives 1, also for base 0.
+double IntPower(double base, int exponent) {
+  double result = 1;
+  for (int k = 0; k < exponent; ++k) result *= base;
+  return result;
+}
+
+int RoundToInt(float value) {
+  const float rounded = std::nearbyint(value);
+  // Far outside the pattern a coordinate only needs to stay far outside.
+  if (!(rounded > -2147483520.0f)) return std::numeric_limits<int>::min() + 128;
+  if (!(rounded < 2147483520.0f)) return std::numeric_limits<int>::max() - 127;
+  return static_cast<int>(rounded);
+}
+}  // namespace
+
+QPolygon SampleBezier(const TCurve& PT, const std::vector<float>& C, int segments) {
+  const int d = static_cast<int>(PT.size()) - 1;
+  const float step = 1.0f / static_cast<float>(segments);
+  QPolygon line(segments + 1);
+  for (int i = 0; i <= segments; ++i) {
+    const float t = static_cast<float>(i) * step;
+    float qx = 0, qy = 0;
+    for (int k = 0; k <= d; ++k) {
+      const auto weight = static_cast<float>(IntPower(1.0f - t, k) * C[k] * IntPower(t, d - k));
+      qx = static_cast<float>(qx + static_cast<double>(PT[k].x()) * weight);
+      qy = static_cast<float>(qy + static_cast<double>(PT[k].y()) * weight);
+    }
+    line[i] = QPoint(RoundToInt(qx), RoundToInt(qy));
+  }
+  return line;
+}

@@ -1,0 +1,59 @@
+// The outline tracer: strokes a piece's Bezier outline, fills its outside and crops it to the piece's shape mask.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "pieces/OutlinePath.h"
+#include "pieces/RowSpans.h"
+#include "pieces/StrokeCanvas.h"
+#include "play/Bitmap32.h"
+
+// How far a piece's shape reaches beyond its cell on each side, in outline pixels.
+struct TMargins {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
+  bool operator==(const TMargins&) const = default;
+};
+
+// Outline space: the cell is the square 200..600 of an 800 × 800 pattern, with a band around it for the tabs.
+constexpr int kPatternSize = 800;
+constexpr int kCellBand = 200;
+constexpr int kCellSize = 400;
+// Near-empty bands are taken as empty: a straight edge's stroke reaches 5 pixels out, and rounding a little more.
+constexpr int kSnapBandMin = 193;
+// Outside the shape the mask holds this light gray (gray value 200: neither dark nor shape).
+constexpr TColor32 kOutsideFill = 0xFFC8C8C8;
+
+// One instance, TrackPixel, created and destroyed once per piece. The stroked and filled pattern is kept as pixel
+// spans per row rather than as an 800 × 800 bitmap; Abmp appears when CropPattern cuts the mask out of it.
+struct TPixelTrack {
+  std::unique_ptr<TBitmap32> Abmp;  // the cropped mask: white shape on kOutsideFill
+  TStrokeCanvas buf;                // scratch on which one curve at a time is stroked
+  int Awidth = 0;
+  int Aheight = 0;
+  std::vector<TCurve> TrackCurv;
+  int PointCount = -1;
+  int PointAproxCount = 0;
+  std::vector<QPoint> PT;
+  std::vector<float> C;
+  int penWidth = 0;   // the pen is black
+  TSpanRows Strokes;  // stroke pixels of every curve drawn so far, per pattern row
+  TSpanRows Outside;  // after FloodFillPattern: pixels connected to the border without crossing a stroke
+
+  void Create(int width, int height);
+  void PathLoadFromString(const QString& data);
+  void BuildTrack();
+  void SetBinomialCoefficient();
+  float GetBinomialCoefficient(int m, int i) { return BinomialCoefficient(m, i); }
+  void Redraw();
+  void DrawBezier(TStrokeCanvas& Canvas, int ApproximityPointCount);
+  void FloodFillPattern();
+  // Throws TOutlineError when the outline encloses nothing that reaches into the cell.
+  TMargins CropPattern();
+  void PatternAssignTo(TBitmap32& bmp) const;
+  void Destroy();
+};
+
+extern TPixelTrack TrackPixel;

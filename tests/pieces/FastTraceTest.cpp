@@ -1,0 +1,106 @@
+// The game's span tracer and mask scaler against the literal full-bitmap way: identical margins, masks and pieces.
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <cmath>
+
+#include "JigsawOutlines.h"
+#include "ReferenceCut.h"
+#include "pieces/MaskScale.h"
+#include "platform/Random.h"
+
+namespace {
+// A closed curve of high degree, a loop around the cell's centre.
+QString HighDegreeLoop() {
+  QStringList numbers;
+  for (int i = 0; i <= 20; ++i) {
+    const double a = 2 * 3.14159265358979 * i / 20;
+    numbers << QString::number(std::lround(400 + 330 * std::cos(a)))
+            << QString::number(std::lround(400 + 330 * std::sin(a)));
+  }
+  return numbers.join(',') + ";" + "730,400,600,400";
+}
+
+std::vector<std::pair<QString, QString>> Outlines() {
+  std::vector<std::pair<QString, QString>> cases = {
+      {"square", SquareOutline()},
+      {"tab to 680", RightTabOutline(680)},
+      {"left edge at 197", RectOutline(197, 200, 600, 600)},
+      {"tab beyond the pattern", RightTabOutline(820)},
+      {"open outline", "200,200,600,200;600,200,600,600"},
+      {"high degree loop", HighDegreeLoop()},
+      {"near the border", RectOutline(3, 4, 796, 797)},
+  };
+  const std::vector<QString> grid = JigsawOutlines(3, 3);
+  for (std::size_t i = 0; i < grid.size(); ++i) cases.push_back({QString("jigsaw 3x3 piece %1").arg(i), grid[i]});
+  const std::vector<QString> other = JigsawOutlines(4, 4, 1);
+  for (int i : {5, 6, 9, 10}) cases.push_back({QString("jigsaw 4x4 piece %1").arg(i), other[i]});
+  return cases;
+}
+
+TEST(FastTrace, MarginsAndMasksEqualTheLiteralTracing) {
+  TFastShapes fast;
+  TReferenceShapes reference;
+  for (const auto& [name, outline] : Outlines()) {
+    TBitmap32 fastMask, referenceMask;
+    const TMargins fastMargins = fast.TraceMask(outline, fastMask);
+    const TMargins referenceMargins = reference.TraceMask(outline, referenceMask);
+    EXPECT_EQ(fastMargins, referenceMargins) << name.toStdString();
+    EXPECT_EQ(fastMask.Image(), referenceMask.Image()) << name.toStdString();
+  }
+}
+
+TEST(FastTrace, ScaledMaskEqualsScaleBmpAndCombineBmp) {
+  TFastShapes fast;
+  TReferenceShapes reference;
+  TBitmap32 mask;
+  const TMargins margins = fast.TraceMask(JigsawOutlines(3, 3)[7], mask);
+  ASSERT_GT(margins.Left + margins.Right, 0);
+  // Cells of a 10 × 10 and a 20 × 20 grid, an enlarged one, an odd one; and a mask that is not neutral gray.
+  TBitmap32 tinted = mask;
+  tinted.SetPixel(mask.Width() / 2, mask.Height() / 2, 0xFFFFF0FF);
+  for (const auto& [name, source, w, h] :
+       {std::tuple{"10x10 cell", &mask, 115, 113}, std::tuple{"20x20 cell", &mask, 58, 57},
+        std::tuple{"enlarged", &mask, 900, 870}, std::tuple{"odd", &mask, 77, 141},
+        std::tuple{"tinted", &tinted, 115, 113}}) {
+    TBitmap32 piece(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) piece.SetPixel(x, y, 0xFF000000u | (x * 7 % 256) << 16 | (y * 3 % 256));
+    TBitmap32 expected = piece;
+    reference.ApplyMask(*source, expected);
+    fast.ApplyMask(*source, piece);
+    EXPECT_EQ(piece.Image(), expected.Image()) << name;
+  }
+}
+
+TCutInput Level(int cols, int rows) {
+  TCutInput input;
+  input.picture = TBitmap32(600, 450);
+  for (int y = 0; y < 450; ++y)
+    for (int x = 0; x < 600; ++x) input.picture.SetPixel(x, y, 0xFF000000u | (x % 256) << 16 | (y % 256) << 8 | 0x40);
+  input.ColCount = cols;
+  input.RowCount = rows;
+  input.speed_movie = 30;
+  input.outlines = JigsawOutlines(cols, rows, 2);
+  return input;
+}
+
+TEST(FastTrace, AWholeCutEqualsTheLiteralCut) {
+  const TCutInput input = Level(3, 2);
+  TFastShapes fast;
+  TReferenceShapes reference;
+  SeedRandom(77);
+  const std::vector<TCutPiece> got = CutPicture(input, fast);
+  SeedRandom(77);
+  const std::vector<TCutPiece> want = CutPicture(input, reference);
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    EXPECT_EQ(got[i].margins, want[i].margins) << i;
+    EXPECT_EQ(got[i].geometry.Left, want[i].geometry.Left) << i;
+    EXPECT_EQ(got[i].geometry.Top, want[i].geometry.Top) << i;
+    EXPECT_EQ(got[i].Loc_bkg.Left, want[i].Loc_bkg.Left) << i;
+    EXPECT_EQ(got[i].AngleRotation, want[i].AngleRotation) << i;
+    EXPECT_EQ(got[i].bmp->Image(), want[i].bmp->Image()) << i;
+  }
+}
+}  // namespace
