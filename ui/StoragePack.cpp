@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QThread>
 #include <QVariant>
 
@@ -88,6 +89,8 @@ TStoragePack::~TStoragePack() {
 }
 
 void TStoragePack::showEvent(QShowEvent* event) {
+  // Centred on the desktop, not over the bonus window, which hides itself before showing this one.
+  if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   QDialog::showEvent(event);
   RunReported([this] { FormShow(); });
   FormActivate();

@@ -7,7 +7,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 #include <atomic>
 #include <stdexcept>
 #include <string>
@@ -16,6 +18,8 @@
 class LoopbackServer {
  public:
   LoopbackServer() {
+    // A proxy set for the developer's network must not stand between the client and this server.
+    qputenv("no_proxy", "127.0.0.1,localhost");
     port_ = server_.bind_to_any_port("127.0.0.1");
     if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
     // The socket listens from here on, so requests made before the thread accepts simply wait in the backlog.
