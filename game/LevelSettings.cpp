@@ -3,8 +3,6 @@
 
 #include <limits>
 
-#include "platform/IniFile.h"
-
 namespace {
 int ReadInteger(const TIniFile& ini, const QString& key, const QString& defaultValue, bool required) {
   const QString text = ini.ReadString(kLevelSection, key, defaultValue).trimmed();
@@ -18,6 +16,7 @@ int ReadInteger(const TIniFile& ini, const QString& key, const QString& defaultV
 }
 
 int ReadRequired(const TIniFile& ini, const QString& key) { return ReadInteger(ini, key, QString(), true); }
+}  // namespace
 
 TIniFile OpenLevelIni(const QString& iniFileName) {
   try {
@@ -26,7 +25,6 @@ TIniFile OpenLevelIni(const QString& iniFileName) {
     throw TLevelError(QString::fromStdString(e.what()));
   }
 }
-}  // namespace
 
 bool ParseLevelInteger(const QString& text, int* value) {
   const bool negative = text.startsWith(u'-');

@@ -4,8 +4,7 @@
 #include <QString>
 
 #include "game/LevelData.h"
-
-class TIniFile;
+#include "platform/IniFile.h"
 
 inline const QString kLevelSection = QStringLiteral("PuzzleSettings");
 inline const QString kDefaultPack = QStringLiteral("standart");
@@ -24,6 +23,9 @@ struct TLevelSettings {
 // Reads every key. Throws TLevelError naming the file and the key when the file cannot be read, a required key is
 // missing or a number is not a decimal Int32.
 TLevelSettings ReadLevelSettings(const QString& iniFileName);
+
+// Opens a level's INI file; throws TLevelError naming it when it cannot be read.
+TIniFile OpenLevelIni(const QString& iniFileName);
 
 // The two keys the level search needs, with the same errors.
 int ReadLevelNumber(const TIniFile& ini);

@@ -1,0 +1,25 @@
+// Level folders and level file names.
+#include "game/LevelFolder.h"
+
+#include "platform/FolderListing.h"
+#include "platform/ProgramFolder.h"
+
+QString LevelsFolder() { return ProgramFolder() + QStringLiteral("levels/"); }
+QString LevelDataFolder() { return LevelsFolder() + QStringLiteral("data/"); }
+QString LevelTempFolder() { return LevelsFolder() + QStringLiteral("temp/"); }
+
+QStringList ListFilesWithSuffix(const QString& folder, const QString& suffix) {
+  QStringList names;
+  for (const TFolderEntry& entry : ListFolder(folder, suffix)) names << entry.name;
+  return names;
+}
+
+QString LevelBaseName(const QString& iniName) { return QString(iniName).remove(QStringLiteral(".ini")); }
+
+bool IsLevelDone(const QString& iniName, const QString& completePuz) {
+  return completePuz.contains(LevelBaseName(iniName));
+}
+
+QString LevelDataPath(const QString& iniPath) {
+  return QString(iniPath).replace(QStringLiteral(".ini"), QStringLiteral(".level"));
+}
