@@ -10,7 +10,6 @@ namespace {
 
 // Level packs.
 void TPicPuzzle::CheckPack() {}
-QString TPicPuzzle::UpdateLevel(int, const QString&, const QString&) { NotYet("UpdateLevel"); }
 void TPicPuzzle::GetDataFromPack(const QString&) { NotYet("GetDataFromPack"); }
 void TPicPuzzle::LoadNewLevel() { NotYet("LoadNewLevel"); }
 void TPicPuzzle::ReplayLevel() { NotYet("ReplayLevel"); }
