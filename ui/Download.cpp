@@ -74,6 +74,10 @@ bool GetInetFile(const QString& fileURL, const QString& FileName) {
   QFile part(partName);
   if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate))
     ThrowFileError("Не удаётся создать файл", partName, part.errorString());
+  const auto giveUp = [&](const QString& reason) {
+    part.remove();
+    ThrowFileError("Не удаётся записать файл", partName, reason);
+  };
   char buffer[kReadPiece];
   for (;;) {
     const qint64 got = request->Read(buffer, kReadPiece);
@@ -82,17 +86,9 @@ bool GetInetFile(const QString& fileURL, const QString& FileName) {
       return false;
     }
     if (got == 0) break;
-    if (part.write(buffer, got) != got) {
-      const QString reason = part.errorString();
-      part.remove();
-      ThrowFileError("Не удаётся записать файл", partName, reason);
-    }
+    if (part.write(buffer, got) != got) giveUp(part.errorString());
   }
-  if (!part.flush()) {
-    const QString reason = part.errorString();
-    part.remove();
-    ThrowFileError("Не удаётся записать файл", partName, reason);
-  }
+  if (!part.flush()) giveUp(part.errorString());
   part.close();
   ReplaceFile(partName, FileName);
   return true;

@@ -1,5 +1,6 @@
 // The pack download against a real HTTP server on loopback: files written, messages shown, requests made.
 #include <gtest/gtest.h>
+#include <zip.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,12 +9,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "game/PicPuzzle.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "support/LoopbackServer.h"
@@ -30,7 +33,7 @@ struct Box {
   TMsgIcon icon;
 };
 
-enum class Serve { Whole, BrokenMidBody, Redirected };
+enum class Serve { Whole, BrokenMidBody, Redirected, GoneAfterCheck };
 
 struct Pack {
   std::string body;
@@ -54,9 +57,9 @@ class PackServer {
     });
     routes.Get(R"(/download/levels/(\d+)\.zip)", [this](const httplib::Request& request, httplib::Response& response) {
       const int n = std::stoi(request.matches[1]);
-      Log(n, request);
+      const int asked = Log(n, request);
       const auto found = packs_.find(n);
-      if (found == packs_.end()) {
+      if (found == packs_.end() || (found->second.serve == Serve::GoneAfterCheck && asked > 1)) {
         response.status = 404;
         response.set_content("not found", "text/plain");
       } else if (found->second.serve == Serve::Redirected) {
@@ -96,9 +99,12 @@ class PackServer {
   }
 
  private:
-  void Log(int n, const httplib::Request& request) {
+  // Returns how often the pack has been asked for, this request included.
+  int Log(int n, const httplib::Request& request) {
     std::lock_guard lock(mutex_);
     requests_.push_back({n, request.get_header_value("User-Agent"), request.get_header_value("Cache-Control")});
+    return static_cast<int>(
+        std::count_if(requests_.begin(), requests_.end(), [n](const Request& r) { return r.pack == n; }));
   }
 
   LoopbackServer server_;
@@ -254,6 +260,14 @@ TEST_F(Download, APackThatBreaksOffLeavesNoFileAndIsNotCounted) {
   QFile::remove(folder_.File("3.zip"));
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(Files(), QStringList({"2.zip"}));
+  EXPECT_EQ(Texts(), QStringList({kNoThemes}));
+}
+
+TEST_F(Download, APackGoneBetweenItsCheckAndItsDownloadIsNotSavedAsAnErrorPage) {
+  PackServer server({{1, {PackBody(1), Serve::GoneAfterCheck}}});
+  UseServer(server.BaseUrl());
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(Files().isEmpty()) << Files().join(", ").toStdString();
   EXPECT_EQ(Texts(), QStringList({kNoThemes}));
 }
 
