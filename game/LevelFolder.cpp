@@ -21,5 +21,7 @@ bool IsLevelDone(const QString& iniName, const QString& completePuz) {
 }
 
 QString LevelDataPath(const QString& iniPath) {
-  return QString(iniPath).replace(QStringLiteral(".ini"), QStringLiteral(".level"));
+  // Only the file name: a folder whose name holds ".ini" must not send the game to another folder.
+  const qsizetype nameStart = iniPath.lastIndexOf('/') + 1;
+  return iniPath.left(nameStart) + iniPath.mid(nameStart).replace(QStringLiteral(".ini"), QStringLiteral(".level"));
 }

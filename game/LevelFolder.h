@@ -18,5 +18,5 @@ inline QStringList ListLevelFiles(const QString& folder) { return ListFilesWithS
 QString LevelBaseName(const QString& iniName);
 // A level counts as done when its base name occurs anywhere in the completed-picture list.
 bool IsLevelDone(const QString& iniName, const QString& completePuz);
-// The level data file beside an INI file: every ".ini" of the path becomes ".level".
+// The level data file beside an INI file: every ".ini" of its file name becomes ".level".
 QString LevelDataPath(const QString& iniPath);

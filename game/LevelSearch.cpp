@@ -39,7 +39,9 @@ const LevelKeys& KeysOf(const QString& folder, const TFolderEntry& file) {
   const QString path = folder + file.name;
   LevelKeys& keys = ReadLevels()[path];
   if (keys.size == file.size && keys.modifiedNs == file.modifiedNs) return keys;
-  keys = LevelKeys{file.size, file.modifiedNs};
+  keys = LevelKeys();
+  keys.size = file.size;
+  keys.modifiedNs = file.modifiedNs;
   try {
     const TIniFile ini = OpenLevelIni(path);
     keys.level = ReadLevelNumber(ini);

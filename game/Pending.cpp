@@ -8,12 +8,6 @@ namespace {
 [[noreturn]] void NotYet(const char* what) { throw std::logic_error(std::string(what) + " is not built yet"); }
 }  // namespace
 
-// Level packs.
-void TPicPuzzle::CheckPack() {}
-void TPicPuzzle::GetDataFromPack(const QString&) { NotYet("GetDataFromPack"); }
-void TPicPuzzle::LoadNewLevel() { NotYet("LoadNewLevel"); }
-void TPicPuzzle::ReplayLevel() { NotYet("ReplayLevel"); }
-
 // Saved game.
 int TPicPuzzle::SaveStateGame() { NotYet("SaveStateGame"); }
 int TPicPuzzle::LoadStateGame() { return 0; }

@@ -1,0 +1,100 @@
+// Loading levels into the game: GetDataFromPack, and moving on after a level ends.
+#include "game/LevelLoad.h"
+
+#include "game/LevelFolder.h"
+#include "game/PicPuzzle.h"
+#include "platform/Events.h"
+
+namespace {
+// Shows why no level starts, in the notice state the message click clears.
+void ShowNotice(const QString& text) {
+  Puzzle.GameStatus.IdStep = stNotice;
+  Puzzle.GameStatus.msg = text;
+  ProcessPendingEvents();
+}
+
+// Finds the level from `from` on and loads it; false after putting up a notice instead.
+bool FindAndLoad(int from) {
+  msec = sec = min = 0;
+  Puzzle.GameStatus.timeint = 0;
+  try {
+    const QString found = Puzzle.UpdateLevel(from, Puzzle.Pack, Puzzle.CompletePuzzle);
+    if (!IsLevelFound(found)) {
+      ShowNotice(LevelSearchNotice(found));
+      return false;
+    }
+    Puzzle.GetDataFromPack(found);
+  } catch (const TLevelError& e) {
+    ShowNotice(e.Text());
+    return false;
+  }
+  Puzzle.ImageLoadFromFile(Puzzle.Im_bkg_Path);
+  Puzzle.StartGame();
+  return true;
+}
+}  // namespace
+
+TLevel ReadLevel(const QString& iniPath) {
+  TLevel level{ReadLevelSettings(iniPath), ReadLevelData(LevelDataPath(iniPath))};
+  const TLevelSettings& s = level.settings;
+  if (s.ColCount < 1 || s.RowCount < 1)
+    throw TLevelError(QString("Уровень «%1» нельзя начать: сетка %2 × %3 деталей невозможна.")
+                          .arg(iniPath)
+                          .arg(s.ColCount)
+                          .arg(s.RowCount));
+  const qint64 needed = qint64{s.ColCount} * s.RowCount;
+  if (static_cast<qint64>(level.data.Pic.size()) < needed)
+    throw TLevelError(QString("Уровень «%1» нельзя начать: в файле «%2» %3 деталей, а сетке %4 × %5 нужно %6.")
+                          .arg(iniPath, LevelDataPath(iniPath))
+                          .arg(level.data.Pic.size())
+                          .arg(s.ColCount)
+                          .arg(s.RowCount)
+                          .arg(needed));
+  return level;
+}
+
+QString LevelSearchNotice(const QString& result) {
+  if (result == "empty")
+    return "Отсутствуют уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
+  if (result == "none")
+    return "Завершены все уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
+  return "Поздравляем! Вы завершили текущую тему Игры. Выберите в Игровых бонусах новую тему";
+}
+
+bool IsLevelFound(const QString& result) { return result != "empty" && result != "none" && result != "continue"; }
+
+// Everything is read and checked first, so a level that cannot start leaves the game as it was.
+void TPicPuzzle::GetDataFromPack(const QString& Fname) {
+  const QString folder = LevelDataFolder();
+  TLevel loaded = ReadLevel(folder + Fname);
+  const TLevelSettings& s = loaded.settings;
+  TLevelData& d = loaded.data;
+  level = s.level;
+  Pack = s.pack;
+  Im_bkg_Path = folder + s.image;
+  Im_bkg_Description = s.info;
+  ColCount = s.ColCount;
+  RowCount = s.RowCount;
+  limtime = s.LimTime;
+  speed_movie = s.Speed_Movie;
+  GameStatus.PicLayer_Index = d.PicLayer_Index;
+  GameStatus.timeint = d.timeint;
+  GameStatus.IdStep = d.IdStep;
+  GameStatus.ParentWidth = d.ParentWidth;
+  GameStatus.ParentHeight = d.ParentHeight;
+  GameStatus.msg = d.msg;
+  dr = d.dr;
+  da = d.da;
+  ReleasePieces();
+  Pic = std::move(d.Pic);
+}
+
+void TPicPuzzle::LoadNewLevel() {
+  if (!FindAndLoad(level + 1)) return;
+  // The fresh level is saved at once, so a crash or quit from here on resumes it.
+  StopGame();
+  SaveStateGame();
+  PlayGame();
+}
+
+void TPicPuzzle::ReplayLevel() { FindAndLoad(level); }

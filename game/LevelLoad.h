@@ -1,0 +1,21 @@
+// Loading a level's settings and data, checked whole before the game takes any of it.
+#pragma once
+
+#include <QString>
+
+#include "game/LevelData.h"
+#include "game/LevelSettings.h"
+
+struct TLevel {
+  TLevelSettings settings;
+  TLevelData data;
+};
+
+// Reads the INI file and the level data file beside it. Throws TLevelError naming the file and the fault when a
+// key does not parse, the data file is missing or damaged, or it holds fewer pieces than the grid needs.
+TLevel ReadLevel(const QString& iniPath);
+
+// The notice for a search that found no level: "empty", "none" (without a final full stop) or "continue".
+QString LevelSearchNotice(const QString& result);
+// True when the search result names a level file rather than a reason why there is none.
+bool IsLevelFound(const QString& result);
