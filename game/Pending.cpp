@@ -2,7 +2,6 @@
 #include <stdexcept>
 
 #include "game/PicPuzzle.h"
-#include "platform/MediaPlayer.h"
 
 namespace {
 [[noreturn]] void NotYet(const char* what) { throw std::logic_error(std::string(what) + " is not built yet"); }
@@ -11,11 +10,3 @@ namespace {
 // Saved game.
 int TPicPuzzle::SaveStateGame() { NotYet("SaveStateGame"); }
 int TPicPuzzle::LoadStateGame() { return 0; }
-
-// Sound.
-void TPicPuzzle::MediaPlayerBKGNotify(QObject*) {}
-void TPicPuzzle::MuteON() {}
-void TPicPuzzle::MuteOFF() {}
-bool TPicPuzzle::issound() { return true; }
-TMediaPlayer* CreateMediaPlayer(QObject*) { return nullptr; }
-void SetMediaPlayerFactory(TMediaPlayerFactory) {}

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <functional>
 
 enum TMPNotifyValue { nvSuccessful, nvSuperseded, nvAborted, nvFailure };
@@ -17,9 +18,10 @@ class TMediaPlayer : public QObject {
 
   // Opens the set file, closing (and so aborting) what the player had open. Throws when it cannot.
   virtual void Open() = 0;
-  // Plays from the current position, rewinding first when at the end. Every play ends with a notification.
+  // Plays from the current position, rewinding first when at the end. Every play ends with a notification;
+  // with nothing open the play fails at once.
   virtual void Play() = 0;
-  // Stops and keeps the position.
+  // Stops and keeps the position; the play ends as aborted.
   virtual void Stop() = 0;
 
   TMPNotifyValue NotifyValue() const { return notifyValue_; }
@@ -30,17 +32,22 @@ class TMediaPlayer : public QObject {
   int Tag = 0;
 
  protected:
-  void Notify(TMPNotifyValue value) {
-    notifyValue_ = value;
-    if (OnNotify) OnNotify(this);
-  }
+  // Every command calls this first, so an end that raced with a later command is recognised.
+  void CountCommand() { ++commands_; }
+  // Queues the end of a play for the UI thread; callable from any thread. The handler runs between events,
+  // never inside a call into the player. A play that reached its end but was followed by another command
+  // before the handler ran arrives as superseded, so a stop or a new file is never undone by a restart.
+  void PostNotify(TMPNotifyValue value);
 
  private:
+  void Deliver(TMPNotifyValue value, int commandsAtEnd);
+
   QString fileName_;
   TMPNotifyValue notifyValue_ = nvSuccessful;
+  std::atomic<int> commands_{0};
 };
 
-// Makes the player the game uses; tests install a recording one.
+// Makes the player the game uses; tests install a recording one. None restores the real player.
 using TMediaPlayerFactory = std::function<TMediaPlayer*(QObject* owner)>;
 TMediaPlayer* CreateMediaPlayer(QObject* owner);
 void SetMediaPlayerFactory(TMediaPlayerFactory factory);
