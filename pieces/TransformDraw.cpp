@@ -11,6 +11,7 @@
 namespace {
 
 constexpr double kOne = 65536.0;
+constexpr double kFixedLimit = 1099511627776.0;  // 2^40: a buffer's worth of such steps still fits 64 bits
 
 // Narrows [lo, hi] (steps along the row) to where start + step × t lies in [0, limit); inverse is 1 / step.
 bool KeepInside(double start, double step, double inverse, double limit, double& lo, double& hi) {
@@ -67,19 +68,24 @@ void DrawTransformed(QImage& buffer, const QRect& clip, const TBitmap32& bitmap,
   const std::uint32_t masterAlpha = bitmap.MasterAlpha();
   if (blend && masterAlpha == 0) return;
   const QRectF bounds = map.GetTransformedBounds();
-  if (!std::isfinite(bounds.left()) || !std::isfinite(bounds.right())) return;
+  for (double edge : {bounds.left(), bounds.top(), bounds.right(), bounds.bottom()})
+    if (!std::isfinite(edge)) return;
   const QRect area = CentresInBounds(bounds) & clip & buffer.rect();
   if (area.isEmpty()) return;
 
   const TAffineTransformation::TCoefficients inv = map.Inverse();
+  const double cx = area.left() + 0.5, cy = area.top() + 0.5;
+  const double startU = (inv.A * cx + inv.C * cy + inv.E) * kOne, startV = (inv.B * cx + inv.D * cy + inv.F) * kOne;
+  // A map so degenerate that its fixed-point steps would overflow over a buffer's rows draws nothing.
+  for (double value : {inv.A * kOne, inv.B * kOne, inv.C * kOne, inv.D * kOne, startU, startV})
+    if (!(std::abs(value) < kFixedLimit)) return;
+
   const Sampler src{bitmap.Bits(), bitmap.Image().bytesPerLine() / 4, std::int64_t(bitmap.Width()) << 16,
                     std::int64_t(bitmap.Height()) << 16};
   // The inverse stepped in 16.16: along a row (du, dv) and from row to row; linear, so one row's inside part is a run.
   const std::int64_t du = std::llround(inv.A * kOne), dv = std::llround(inv.B * kOne);
   const std::int64_t rowDu = std::llround(inv.C * kOne), rowDv = std::llround(inv.D * kOne);
-  const double cx = area.left() + 0.5, cy = area.top() + 0.5;
-  std::int64_t rowU = std::llround((inv.A * cx + inv.C * cy + inv.E) * kOne);
-  std::int64_t rowV = std::llround((inv.B * cx + inv.D * cy + inv.F) * kOne);
+  std::int64_t rowU = std::llround(startU), rowV = std::llround(startV);
   const double stepU = du / kOne, stepV = dv / kOne;
   const double inverseU = stepU != 0 ? 1 / stepU : 0, inverseV = stepV != 0 ? 1 / stepV : 0;
   const int last = area.width() - 1;

@@ -199,6 +199,29 @@ TEST(RotLayerHitTest, ViewWithoutAreaHitsNothing) {
   EXPECT_FALSE(layer->HitTest(0, 0));
 }
 
+// Values no game move produces, but a corrupt saved game could: nothing is drawn and nothing is hit.
+TEST(RotLayerHitTest, UnusablePlacementsDrawAndHitNothing) {
+  const float nan = std::nanf(""), inf = INFINITY;
+  const struct {
+    const char* name;
+    float angle;
+    TFloatPoint position;
+  } cases[] = {{"nan angle", nan, {400, 300}},
+               {"infinite angle", inf, {400, 300}},
+               {"nan position", 0, {nan, 300}},
+               {"far position", 0, {3e38f, -3e38f}}};
+  for (const auto& c : cases) {
+    TImage32 view;
+    view.resize(800, 600);
+    view.SetColor(0);
+    TRotLayer* layer = AddPiece(view, c.angle, c.position);
+    const QImage image = view.Render();
+    EXPECT_FALSE(Shown(image.pixel(400, 300)).has_value()) << c.name;
+    EXPECT_FALSE(layer->HitTest(400, 300)) << c.name;
+    EXPECT_FALSE(layer->HitTest(0, 0)) << c.name;
+  }
+}
+
 // 50 % gray piece pixels over a known background.
 struct BlendCase {
   const char* name;
