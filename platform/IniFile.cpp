@@ -74,6 +74,7 @@ TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
     if (line.startsWith(u'[')) {
       const qsizetype close = line.indexOf(u']');
       section = (close < 0 ? line.mid(1) : line.mid(1, close - 1)).toString();
+      if (!sections_.contains(section.trimmed(), Qt::CaseInsensitive)) sections_ << section.trimmed();
       continue;
     }
     const qsizetype equals = line.indexOf(u'=');

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 class TIniFile {
  public:
@@ -13,10 +14,13 @@ class TIniFile {
   // The value with blanks around it removed, or defaultValue when the section or key is missing.
   QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
 
+  // Section names in the order they first appear.
+  const QStringList& Sections() const { return sections_; }
   const QString& FileName() const { return fileName_; }
 
  private:
   QString fileName_;
+  QStringList sections_;
   // Folded "section" + '\n' + "key" to value; the first occurrence of a key wins, as with Windows INI files.
   QHash<QString, QString> values_;
 };
