@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QStringList>
 #include <QWheelEvent>
 
@@ -60,7 +62,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
   MainForm = this;
   setWindowTitle("KAVRIN Настольный Пазл");
   setFont(PixelFont(12, false));
-  resize(kDesignClient);
+  resize(SquareSize(kDesignClient));
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
   BuildControls();
   FormCreate();
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "RecordingPlayer.h"
 #include "TestFolder.h"
 #include "platform/MessageBox.h"
 #include "play/ImageView.h"
@@ -21,6 +22,7 @@ class GameFixture : public ::testing::Test {
   // What a Yes/No box answers.
   TMsgResult answer = TMsgResult::No;
   TestFolder folder;
+  RecordingPlayers players;
   std::unique_ptr<TImage32> board;
   std::unique_ptr<TImage32> tray;
 };
