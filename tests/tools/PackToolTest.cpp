@@ -1,0 +1,130 @@
+// puzzle-pack as a pack author runs it: make a pack from pictures, check it, show a level, and refuse bad packs.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QProcess>
+
+#include "game/LevelData.h"
+#include "platform/ZipArchive.h"
+#include "support/TestFolder.h"
+
+namespace {
+struct ToolRun {
+  int code;
+  QString out;
+};
+
+// The tool is built beside the test programs, in the program folder.
+ToolRun PuzzlePack(const QStringList& args) {
+  QProcess tool;
+  tool.start(QCoreApplication::applicationDirPath() + "/puzzle-pack", args);
+  if (!tool.waitForFinished(120000)) return {-1, "puzzle-pack did not finish: " + tool.errorString()};
+  return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError())};
+}
+
+// A picture with detail in it, wider than high so the tool has to crop.
+void WritePicture(const QString& path, QColor base) {
+  QImage image(300, 200, QImage::Format_RGB32);
+  image.fill(base);
+  QPainter painter(&image);
+  for (int i = 0; i < 40; ++i)
+    painter.fillRect((i * 37) % 300, (i * 53) % 200, 20, 10, QColor::fromHsv(i * 9, 200, 200));
+  painter.end();
+  if (!image.save(path)) throw std::runtime_error("cannot write the picture");
+}
+
+class PackTool : public testing::Test {
+ protected:
+  void SetUp() override {
+    QDir().mkpath(folder.File("src"));
+    WritePicture(folder.File("src/one.png"), Qt::darkGreen);
+    WritePicture(folder.File("src/two.jpg"), Qt::darkBlue);
+    folder.Write("src/pack.ini",
+                 "[pack]\nname=Проба\nseed=5\n\n[p_one]\npicture=one.png\ngrid=2x2\ninfo=Первая картинка\n\n"
+                 "[p_two]\npicture=two.jpg\nlevel=7\ngrid=3x2\ntray=600\ntime=200\nangle=20\ninfo=Вторая\n");
+  }
+  TestFolder folder;
+};
+
+TEST_F(PackTool, MakesAPackThatChecksAndShows) {
+  const ToolRun make = PuzzlePack({"make", folder.File("src"), folder.File("proba.zip")});
+  ASSERT_EQ(make.code, 0) << make.out.toStdString();
+  const TZipReader zip(folder.File("proba.zip"));
+  QStringList names;
+  for (int i = 0; i < zip.Count(); ++i) names << zip.Name(i);
+  names.sort();
+  EXPECT_EQ(names, QStringList({"p_one.ini", "p_one.jpg", "p_one.level", "p_two.ini", "p_two.jpg", "p_two.level"}));
+
+  const ToolRun check = PuzzlePack({"check", folder.File("proba.zip")});
+  EXPECT_EQ(check.code, 0) << check.out.toStdString();
+
+  for (int i = 0; i < zip.Count(); ++i) folder.Write("data/" + zip.Name(i), zip.Read(i));
+  const QImage picture(folder.File("data/p_one.jpg"));
+  EXPECT_EQ(picture.size(), QSize(800, 800));
+  const QString ini = QString::fromUtf8(zip.Read(3).mid(3));  // p_two.ini after its byte-order mark
+  for (const char* line : {"level=7", "pack=Проба", "image=p_two.jpg", "info=Вторая", "ColCount=3", "RowCount=2",
+                           "LimTime=200", "Speed_Movie=600"})
+    EXPECT_TRUE(ini.contains(QString::fromUtf8(line))) << line;
+
+  const ToolRun show = PuzzlePack({"show", folder.File("data/p_two.level")});
+  ASSERT_EQ(show.code, 0) << show.out.toStdString();
+  const QJsonObject json = QJsonDocument::fromJson(show.out.toUtf8()).object();
+  EXPECT_EQ(json["N"].toInt(), 6);
+  EXPECT_GE(json["dr"].toInt(), 8);
+  EXPECT_EQ(json["da"].toInt(), 10);
+  EXPECT_EQ(json["GameStatus"].toObject()["msg"].toString(), "null");
+  const QJsonArray pieces = json["Pic"].toArray();
+  ASSERT_EQ(pieces.size(), 6);
+  const TLevelData data = ReadLevelData(folder.File("data/p_two.level"));
+  for (int k = 0; k < 6; ++k) {
+    const QJsonObject piece = pieces[k].toObject();
+    EXPECT_EQ(piece["row"].toInt(), k / 3);
+    EXPECT_EQ(piece["col"].toInt(), k % 3);
+    EXPECT_EQ(piece["Index"].toInt(), k);
+    EXPECT_EQ(piece["IndexAttach"].toInt(), -1);
+    EXPECT_EQ(piece["ID"].toString(), data.Pic[k].ID);
+    EXPECT_LE(std::abs(piece["Angle"].toDouble()), 20);
+    EXPECT_EQ(piece["Loc_bkg"].toObject().keys(), QStringList({"Bottom", "Left", "Right", "Top"}));
+  }
+}
+
+TEST_F(PackTool, CheckNamesEveryProblemAndFails) {
+  ASSERT_EQ(PuzzlePack({"make", folder.File("src"), folder.File("proba.zip")}).code, 0);
+  const TZipReader zip(folder.File("proba.zip"));
+  TZipWriter broken(folder.File("broken.zip"));
+  for (int i = 0; i < zip.Count(); ++i) {
+    if (zip.Name(i) == "p_one.level") continue;  // a level without its data
+    broken.Add("pack/" + zip.Name(i), zip.Read(i));
+  }
+  broken.Add("copy/p_two.ini", zip.Read(3));  // the same bare name twice
+  broken.Write();
+  const ToolRun check = PuzzlePack({"check", folder.File("broken.zip")});
+  EXPECT_EQ(check.code, 1);
+  EXPECT_TRUE(check.out.contains("p_one.level")) << check.out.toStdString();
+  EXPECT_TRUE(check.out.contains(QString::fromUtf8("два файла с именем «p_two.ini»"))) << check.out.toStdString();
+}
+
+TEST_F(PackTool, RefusesBadInputWithAMessage) {
+  folder.Write("notzip.zip", "not an archive");
+  folder.Write("src2/pack.ini", "[pack]\nname=x\n[a]\npicture=a.png\ngrid=three\n");
+  const struct {
+    QStringList args;
+    const char* says;
+  } cases[] = {{{"check", folder.File("notzip.zip")}, "notzip.zip"},
+               {{"make", folder.File("src2"), folder.File("x.zip")}, "grid"},
+               {{"show", folder.File("absent.level")}, "absent.level"},
+               {{"unknown"}, "usage"}};
+  for (const auto& c : cases) {
+    const ToolRun run = PuzzlePack(c.args);
+    EXPECT_NE(run.code, 0) << c.args.join(' ').toStdString();
+    EXPECT_TRUE(run.out.contains(c.says)) << run.out.toStdString();
+  }
+  EXPECT_FALSE(QFile::exists(folder.File("x.zip")));
+}
+}  // namespace
