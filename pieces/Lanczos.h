@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 // Weights are integers summing to exactly 1 << kWeightBits, so a uniform area resamples to exactly its own value.
@@ -23,11 +25,25 @@ struct TResampleTaps {
 // shrinking, with taps beyond the edge folded onto the edge sample.
 TResampleTaps LanczosTaps(int srcSize, int dstSize);
 
-// One output value of the horizontal pass from samples spaced `step` ints apart, keeping kRowBits fractional bits.
+// The taps of every size pair met so far: cutting a level meets the same few sizes again and again.
+class TTapsCache {
+ public:
+  const TResampleTaps& Taps(int srcSize, int dstSize);
+
+ private:
+  std::map<std::pair<int, int>, TResampleTaps> taps_;
+};
+
+// The horizontal pass's value from its weighted sum, keeping kRowBits fractional bits.
+inline std::int32_t RowValue(std::int32_t weightedSum) {
+  return (weightedSum + (1 << (kWeightBits - kRowBits - 1))) >> (kWeightBits - kRowBits);
+}
+
+// One output value of the horizontal pass from samples spaced `step` bytes apart.
 inline std::int32_t ResampleRow(const std::int32_t* weights, int count, const std::uint8_t* samples, int step) {
   std::int32_t acc = 0;
   for (int k = 0; k < count; ++k) acc += weights[k] * samples[k * step];
-  return (acc + (1 << (kWeightBits - kRowBits - 1))) >> (kWeightBits - kRowBits);
+  return RowValue(acc);
 }
 
 // One output byte of the vertical pass from intermediate values spaced `step` apart, rounded and clamped to 0..255.

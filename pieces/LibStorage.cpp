@@ -61,10 +61,11 @@ std::uint32_t RGBtoColor(std::uint8_t R, std::uint8_t G, std::uint8_t B) {
 void CombineBmp(const TBitmap32& mask, TBitmap32& source) {
   if (mask.Width() < source.Width() || mask.Height() < source.Height())
     throw std::invalid_argument("CombineBmp: the mask is smaller than the bitmap");
-  for (int i = 0; i < source.Height(); ++i) {
+  const int width = source.Width(), height = source.Height();
+  for (int i = 0; i < height; ++i) {
     const TColor32* maskLine = mask.ScanLine(i);
     TColor32* line = source.ScanLine(i);
-    for (int j = 0; j < source.Width(); ++j)
+    for (int j = 0; j < width; ++j)
       if (!IsShapePixel(maskLine[j])) line[j] &= 0x00FFFFFF;
   }
   source.Changed();

@@ -1,7 +1,8 @@
-// Applying a scaled shape mask. A mask of neutral grays is resampled in one channel, and wherever a kernel covers
-// only equal samples the result is that value without the sum: the weights add up to exactly one in fixed point.
+// Applying a scaled shape mask. The mask holds two neutral grays, so one channel stands for all three; wherever a
+// kernel covers only equal samples the result is that value without the sum, since the weights add up to exactly one.
 #include "pieces/MaskScale.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -10,14 +11,9 @@
 #include "pieces/LibStorage.h"
 
 namespace {
-bool IsNeutralGray(const TBitmap32& mask) {
-  for (int y = 0; y < mask.Height(); ++y) {
-    const TColor32* line = mask.ScanLine(y);
-    for (int x = 0; x < mask.Width(); ++x)
-      if (RedOf(line[x]) != BlueOf(line[x]) || GreenOf(line[x]) != BlueOf(line[x])) return false;
-  }
-  return true;
-}
+constexpr std::uint8_t kShapeLevel = 255, kOutsideLevel = kOutsideFill & 0xFF;
+static_assert((kOutsideFill >> 16 & 0xFF) == kOutsideLevel && (kOutsideFill >> 8 & 0xFF) == kOutsideLevel,
+              "the outside fill must be a neutral gray");
 
 // Shape or not for every level of a neutral gray.
 std::array<bool, 256> ShapeLevels() {
@@ -26,14 +22,29 @@ std::array<bool, 256> ShapeLevels() {
   return levels;
 }
 
-// The horizontal pass over one row of gray levels.
-void ResampleLine(const std::uint8_t* gray, int width, const TResampleTaps& taps, std::int32_t* out,
-                  std::vector<int>& runEnd) {
-  for (int x = width - 1; x >= 0; --x) runEnd[x] = x + 1 < width && gray[x + 1] == gray[x] ? runEnd[x + 1] : x + 1;
+// For every output, the running sums of its weights: prefix[x * (stride + 1) + k] = w[0] + ... + w[k - 1].
+std::vector<std::int32_t> WeightPrefixes(const TResampleTaps& taps) {
+  const int outputs = static_cast<int>(taps.first.size()), stride = taps.stride + 1;
+  std::vector<std::int32_t> prefix(static_cast<std::size_t>(outputs) * stride, 0);
+  for (int x = 0; x < outputs; ++x)
+    for (int k = 0; k < taps.count[x]; ++k) prefix[x * stride + k + 1] = prefix[x * stride + k] + taps.Weights(x)[k];
+  return prefix;
+}
+
+// The horizontal pass over one mask row given as its shape spans. With only two levels, the weighted sum is the
+// outside level times all weights plus the difference times the weights that fall on the shape.
+void ResampleLine(std::span<const TSpan> spans, const TResampleTaps& taps, const std::vector<std::int32_t>& prefix,
+                  std::int32_t* out) {
+  const int stride = taps.stride + 1;
+  std::size_t firstSpan = 0;
   for (std::size_t x = 0; x < taps.first.size(); ++x) {
-    const int first = taps.first[x], count = taps.count[x];
-    out[x] =
-        runEnd[first] >= first + count ? gray[first] << kRowBits : ResampleRow(taps.Weights(x), count, gray + first, 1);
+    const int first = taps.first[x], end = first + taps.count[x];
+    const std::int32_t* sums = prefix.data() + x * stride;
+    while (firstSpan < spans.size() && spans[firstSpan].x1 <= first) ++firstSpan;
+    std::int32_t onShape = 0;
+    for (std::size_t s = firstSpan; s < spans.size() && spans[s].x0 < end; ++s)
+      onShape += sums[std::min(spans[s].x1, end) - first] - sums[std::max(spans[s].x0, first) - first];
+    out[x] = RowValue(kOutsideLevel * (1 << kWeightBits) + (kShapeLevel - kOutsideLevel) * onShape);
   }
 }
 
@@ -43,33 +54,40 @@ std::uint8_t RoundRow(std::int32_t value) {
 }
 }  // namespace
 
-void CombineScaledMask(const TBitmap32& mask, TBitmap32& piece) {
-  const int pw = piece.Width(), ph = piece.Height();
-  if (piece.Empty()) return;
-  if (mask.Empty() || !IsNeutralGray(mask)) {
-    TBitmap32 scaled = mask;
-    ScaleBmp(scaled, pw, ph);
-    CombineBmp(scaled, piece);
-    return;
+void PaintMask(const TSpanMask& mask, TBitmap32& bmp) {
+  bmp.SetSize(mask.Width, mask.Height);
+  bmp.Clear(kOutsideFill);
+  bmp.SetDrawMode(dmBlend);
+  for (int y = 0; y < mask.Height && !bmp.Empty(); ++y) {
+    TColor32* line = bmp.ScanLine(y);
+    for (const TSpan& s : mask.Rows.Row(y)) std::fill(line + s.x0, line + s.x1, 0xFFFFFFFFu);
   }
-  static const std::array<bool, 256> shapeLevels = ShapeLevels();
-  const int mw = mask.Width(), mh = mask.Height();
-  const TResampleTaps across = LanczosTaps(mw, pw);
-  const TResampleTaps down = LanczosTaps(mh, ph);
+  bmp.Changed();
+}
 
-  std::vector<std::uint8_t> gray(mw);
-  std::vector<int> runEnd(mw);
+void CombineScaledMask(const TSpanMask& mask, TBitmap32& piece, TTapsCache& taps) {
+  const int pw = piece.Width(), ph = piece.Height(), mw = mask.Width, mh = mask.Height;
+  if (piece.Empty() || mw <= 0 || mh <= 0) return;
+  static const std::array<bool, 256> shapeLevels = ShapeLevels();
+  const TResampleTaps& across = taps.Taps(mw, pw);
+  const TResampleTaps& down = taps.Taps(mh, ph);
+
+  const std::vector<std::int32_t> prefix = WeightPrefixes(across);
   std::vector<std::int32_t> rows(static_cast<std::size_t>(mh) * pw);
   // changes[r * pw + x]: how often column x of the intermediate rows changes value between rows 0 and r.
   std::vector<std::int32_t> changes(static_cast<std::size_t>(mh) * pw, 0);
   for (int y = 0; y < mh; ++y) {
-    const TColor32* line = mask.ScanLine(y);
-    for (int x = 0; x < mw; ++x) gray[x] = BlueOf(line[x]);
     std::int32_t* out = rows.data() + static_cast<std::size_t>(y) * pw;
-    ResampleLine(gray.data(), mw, across, out, runEnd);
+    std::int32_t* change = changes.data() + static_cast<std::size_t>(y) * pw;
+    // Masks repeat rows wherever only straight edges cross them.
+    if (y > 0 && std::ranges::equal(mask.Rows.Row(y), mask.Rows.Row(y - 1))) {
+      std::copy(out - pw, out, out);
+      std::copy(change - pw, change, change);
+      continue;
+    }
+    ResampleLine(mask.Rows.Row(y), across, prefix, out);
     if (y == 0) continue;
     const std::int32_t* above = out - pw;
-    std::int32_t* change = changes.data() + static_cast<std::size_t>(y) * pw;
     for (int x = 0; x < pw; ++x) change[x] = change[x - pw] + (out[x] != above[x]);
   }
 

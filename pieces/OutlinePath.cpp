@@ -1,9 +1,9 @@
 // Piece outline paths: parsing and Bezier sampling.
 #include "pieces/OutlinePath.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <limits>
 
 namespace {
 // Lines end at CR, LF or CR LF; a line break at the very end starts no further line.
@@ -95,12 +95,11 @@ double IntPower(double base, int exponent) {
   return result;
 }
 
+// Far outside the pattern a coordinate only needs to stay far outside; the limit keeps the stroke's integer
+// geometry within range.
 int RoundToInt(float value) {
-  const float rounded = std::nearbyint(value);
-  // Far outside the pattern a coordinate only needs to stay far outside.
-  if (!(rounded > -2147483520.0f)) return std::numeric_limits<int>::min() + 128;
-  if (!(rounded < 2147483520.0f)) return std::numeric_limits<int>::max() - 127;
-  return static_cast<int>(rounded);
+  if (std::isnan(value)) return kFarCoordinate;
+  return static_cast<int>(std::clamp(std::nearbyint(value), -float(kFarCoordinate), float(kFarCoordinate)));
 }
 }  // namespace
 

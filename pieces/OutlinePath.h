@@ -28,6 +28,9 @@ double Factorial(int x);
 // m! / ((m - i)! × i!) as a 32-bit float; throws std::overflow_error when it does not fit one.
 float BinomialCoefficient(int m, int i);
 
+// Samples farther out than this are drawn at this distance.
+constexpr int kFarCoordinate = 1 << 20;
+
 // The polyline of a Bezier curve: segments + 1 samples, from its last control point (t = 0) to its first (t = 1),
 // weights and sums in 32-bit floats, rounded halves to even. C holds one coefficient per control point.
 QPolygon SampleBezier(const TCurve& PT, const std::vector<float>& C, int segments);

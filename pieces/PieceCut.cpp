@@ -43,9 +43,11 @@ TPieceGeometry PieceGeometry(const TMargins& margins, const TCutGrid& grid, int 
 }
 
 TBitmap32 CopyRegion(const TBitmap32& picture, int left, int top, int w, int h) {
-  TBitmap32 region(w, h, 0);
   const int x0 = std::max(left, 0), x1 = std::min(left + w, picture.Width());
   const int y0 = std::max(top, 0), y1 = std::min(top + h, picture.Height());
+  TBitmap32 region;
+  region.SetSize(w, h);
+  if (x0 != left || y0 != top || x1 != left + w || y1 != top + h) region.Clear(0);
   for (int y = y0; y < y1 && x0 < x1; ++y)
     std::copy(picture.ScanLine(y) + x0, picture.ScanLine(y) + x1, region.ScanLine(y - top) + (x0 - left));
   return region;
@@ -59,17 +61,17 @@ struct TTrackSession {
 };
 }  // namespace
 
-TMargins TFastShapes::TraceMask(const QString& outline, TBitmap32& mask) {
+TMargins TFastShapes::TraceMask(const QString& outline) {
   TTrackSession session;
   TrackPixel.PathLoadFromString(outline);
   TrackPixel.BuildTrack();
   TrackPixel.FloodFillPattern();
   const TMargins margins = TrackPixel.CropPattern();
-  TrackPixel.PatternAssignTo(mask);
+  mask_ = std::move(TrackPixel.Abmp);
   return margins;
 }
 
-void TFastShapes::ApplyMask(const TBitmap32& mask, TBitmap32& piece) { CombineScaledMask(mask, piece); }
+void TFastShapes::ApplyMask(TBitmap32& piece) { CombineScaledMask(mask_, piece, taps_); }
 
 namespace {
 TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shapes, int index, int trayLeft) {
@@ -77,8 +79,7 @@ TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shap
   piece.Index = index;
   piece.row = index / input.ColCount;
   piece.col = index % input.ColCount;
-  TBitmap32 mask;
-  piece.margins = shapes.TraceMask(input.outlines[index], mask);
+  piece.margins = shapes.TraceMask(input.outlines[index]);
   const TPieceGeometry& g = piece.geometry = PieceGeometry(piece.margins, grid, piece.row, piece.col);
 
   // The random values are drawn in this order: scatter row, scatter column, movement, turn.
@@ -93,7 +94,7 @@ TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shap
     piece.Loc_list = {static_cast<float>(trayLeft), 0, static_cast<float>(trayLeft + kThumbSize), kThumbSize};
 
   piece.bmp = std::make_unique<TBitmap32>(CopyRegion(input.picture, g.Left, g.Top, g.Width, g.Height));
-  shapes.ApplyMask(mask, *piece.bmp);
+  shapes.ApplyMask(*piece.bmp);
   return piece;
 }
 }  // namespace

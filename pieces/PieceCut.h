@@ -46,16 +46,21 @@ TBitmap32 CopyRegion(const TBitmap32& picture, int left, int top, int w, int h);
 class TShapeMaker {
  public:
   virtual ~TShapeMaker() = default;
-  // The outline's cropped mask and its margins; throws TOutlineError.
-  virtual TMargins TraceMask(const QString& outline, TBitmap32& mask) = 0;
-  // Clears the alpha of the piece's pixels outside the mask scaled to the piece's size.
-  virtual void ApplyMask(const TBitmap32& mask, TBitmap32& piece) = 0;
+  // Traces the outline, keeps its cropped mask for ApplyMask and returns its margins; throws TOutlineError.
+  virtual TMargins TraceMask(const QString& outline) = 0;
+  // Clears the alpha of the piece's pixels outside the last traced mask scaled to the piece's size.
+  virtual void ApplyMask(TBitmap32& piece) = 0;
 };
 
 class TFastShapes : public TShapeMaker {
  public:
-  TMargins TraceMask(const QString& outline, TBitmap32& mask) override;
-  void ApplyMask(const TBitmap32& mask, TBitmap32& piece) override;
+  TMargins TraceMask(const QString& outline) override;
+  void ApplyMask(TBitmap32& piece) override;
+  const TSpanMask& Mask() const { return mask_; }
+
+ private:
+  TSpanMask mask_;
+  TTapsCache taps_;
 };
 
 struct TCutInput {

@@ -4,14 +4,15 @@
 TPixelTrack TrackPixel;
 
 void TPixelTrack::Create(int width, int height) {
-  Abmp.reset();
+  Abmp = {};
   Awidth = width;
   Aheight = height;
   PointCount = -1;
   PointAproxCount = 50;
   penWidth = 10;
-  Strokes.assign(height, {});
-  Outside.clear();
+  buf.Reset();
+  Strokes.Clear();
+  Outside.Clear();
 }
 
 void TPixelTrack::PathLoadFromString(const QString& data) { TrackCurv = ParseOutlinePath(data); }
@@ -23,7 +24,7 @@ void TPixelTrack::BuildTrack() {
     SetBinomialCoefficient();
     PT.clear();
   }
-  MergeSpans(Strokes);
+  Strokes = buf.TakeStrokes(Aheight);
 }
 
 void TPixelTrack::SetBinomialCoefficient() {
@@ -37,14 +38,15 @@ void TPixelTrack::Redraw() { DrawBezier(buf, PointAproxCount); }
 // A curve without points draws nothing.
 void TPixelTrack::DrawBezier(TStrokeCanvas& Canvas, int ApproximityPointCount) {
   if (PT.empty()) return;
-  Canvas.Stroke(SampleBezier(PT, C, ApproximityPointCount), penWidth, QRect(0, 0, Awidth, Aheight), Strokes);
+  Canvas.Stroke(SampleBezier(PT, C, ApproximityPointCount), penWidth, QRect(0, 0, Awidth, Aheight));
 }
 
 void TPixelTrack::Destroy() {
-  Abmp.reset();
+  Abmp = {};
   TrackCurv.clear();
   PT.clear();
   C.clear();
-  Strokes.clear();
-  Outside.clear();
+  buf.Reset();
+  Strokes.Clear();
+  Outside.Clear();
 }

@@ -3,9 +3,9 @@
 
 #include <QPoint>
 #include <QString>
-#include <memory>
 #include <vector>
 
+#include "pieces/MaskScale.h"
 #include "pieces/OutlinePath.h"
 #include "pieces/RowSpans.h"
 #include "pieces/StrokeCanvas.h"
@@ -23,14 +23,10 @@ constexpr int kCellBand = 200;
 constexpr int kCellSize = 400;
 // Near-empty bands are taken as empty: a straight edge's stroke reaches 5 pixels out, and rounding a little more.
 constexpr int kSnapBandMin = 193;
-// Outside the shape the mask holds this light gray (gray value 200: neither dark nor shape).
-constexpr TColor32 kOutsideFill = 0xFFC8C8C8;
-
-// One instance, TrackPixel, created and destroyed once per piece. The stroked and filled pattern is kept as pixel
-// spans per row rather than as an 800 × 800 bitmap; Abmp appears when CropPattern cuts the mask out of it.
+// One instance, TrackPixel, created and destroyed once per piece. The pattern is kept as pixel spans per row rather
+// than as an 800 × 800 bitmap: the strokes, then the outside, then the cropped shape; PatternAssignTo paints it.
 struct TPixelTrack {
-  std::unique_ptr<TBitmap32> Abmp;  // the cropped mask: white shape on kOutsideFill
-  TStrokeCanvas buf;                // scratch on which one curve at a time is stroked
+  TStrokeCanvas buf;  // scratch on which one curve at a time is stroked
   int Awidth = 0;
   int Aheight = 0;
   std::vector<TCurve> TrackCurv;
@@ -41,6 +37,7 @@ struct TPixelTrack {
   int penWidth = 0;   // the pen is black
   TSpanRows Strokes;  // stroke pixels of every curve drawn so far, per pattern row
   TSpanRows Outside;  // after FloodFillPattern: pixels connected to the border without crossing a stroke
+  TSpanMask Abmp;     // after CropPattern: the shape, cropped to the cell and its margins
 
   void Create(int width, int height);
   void PathLoadFromString(const QString& data);
@@ -52,6 +49,7 @@ struct TPixelTrack {
   void FloodFillPattern();
   // Throws TOutlineError when the outline encloses nothing that reaches into the cell.
   TMargins CropPattern();
+  // The cropped pattern as a bitmap: white shape on kOutsideFill.
   void PatternAssignTo(TBitmap32& bmp) const;
   void Destroy();
 };

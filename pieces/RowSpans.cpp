@@ -1,33 +1,42 @@
-// Row spans: merging, complement, and the outside fill by connected gaps.
+// Row spans: merging collected strokes, complements, and the outside fill by connected gaps.
 #include "pieces/RowSpans.h"
 
 #include <algorithm>
 #include <numeric>
 
-void MergeSpans(TSpanRows& rows) {
-  for (std::vector<TSpan>& row : rows) {
-    if (row.size() < 2) continue;
-    std::sort(row.begin(), row.end(), [](const TSpan& a, const TSpan& b) { return a.x0 < b.x0; });
-    std::size_t kept = 0;
-    for (std::size_t i = 1; i < row.size(); ++i) {
-      if (row[i].x0 <= row[kept].x1)
-        row[kept].x1 = std::max(row[kept].x1, row[i].x1);
-      else
-        row[++kept] = row[i];
+TSpanRows MergeRows(std::vector<TRowSpan>& spans, int rows) {
+  // Counting sort by row, then the few spans of each row by their left end.
+  std::vector<int> first(rows + 1, 0);
+  for (const TRowSpan& s : spans)
+    if (s.y >= 0 && s.y < rows) ++first[s.y + 1];
+  std::partial_sum(first.begin(), first.end(), first.begin());
+  std::vector<TSpan> byRow(first[rows]);
+  std::vector<int> fill(first.begin(), first.end() - 1);
+  for (const TRowSpan& s : spans)
+    if (s.y >= 0 && s.y < rows) byRow[fill[s.y]++] = s.span;
+
+  TSpanRows merged;
+  merged.Clear();
+  for (int y = 0; y < rows; ++y) {
+    const auto begin = byRow.begin() + first[y], end = byRow.begin() + first[y + 1];
+    std::sort(begin, end, [](const TSpan& a, const TSpan& b) { return a.x0 < b.x0; });
+    for (auto i = begin; i != end;) {
+      TSpan run = *i++;
+      while (i != end && i->x0 <= run.x1) run.x1 = std::max(run.x1, (i++)->x1);
+      merged.Add(run);
     }
-    row.resize(kept + 1);
+    merged.EndRow();
   }
+  return merged;
 }
 
-std::vector<TSpan> Complement(const std::vector<TSpan>& spans, int width) {
-  std::vector<TSpan> gaps;
+void Complement(std::span<const TSpan> spans, int width, std::vector<TSpan>& out) {
   int x = 0;
   for (const TSpan& s : spans) {
-    if (s.x0 > x) gaps.push_back({x, s.x0});
+    if (s.x0 > x) out.push_back({x, s.x0});
     x = std::max(x, s.x1);
   }
-  if (x < width) gaps.push_back({x, width});
-  return gaps;
+  if (x < width) out.push_back({x, width});
 }
 
 namespace {
@@ -44,41 +53,41 @@ void Join(std::vector<int>& parent, int a, int b) {
 }  // namespace
 
 TSpanRows OutsideSpans(const TSpanRows& walls, int width) {
-  const int height = static_cast<int>(walls.size());
-  // Every gap between walls is a node; node 0 stands for everything beyond the border.
-  TSpanRows gaps(height);
-  std::vector<int> firstNode(height + 1);
-  int nodes = 1;
+  const int height = walls.RowCount();
+  // Every gap between walls is a node, numbered from 1 in row order; node 0 stands for everything beyond the border.
+  std::vector<TSpan> gaps;
+  std::vector<int> firstGap(height + 1);
   for (int y = 0; y < height; ++y) {
-    gaps[y] = Complement(walls[y], width);
-    firstNode[y] = nodes;
-    nodes += static_cast<int>(gaps[y].size());
+    firstGap[y] = static_cast<int>(gaps.size());
+    Complement(walls.Row(y), width, gaps);
   }
-  firstNode[height] = nodes;
-  std::vector<int> parent(nodes);
+  firstGap[height] = static_cast<int>(gaps.size());
+  std::vector<int> parent(gaps.size() + 1);
   std::iota(parent.begin(), parent.end(), 0);
 
   for (int y = 0; y < height; ++y) {
-    const std::vector<TSpan>& row = gaps[y];
-    for (std::size_t i = 0; i < row.size(); ++i) {
-      if (y == 0 || y == height - 1 || row[i].x0 == 0 || row[i].x1 == width) Join(parent, 0, firstNode[y] + i);
-    }
+    const int begin = firstGap[y], end = firstGap[y + 1];
+    for (int g = begin; g < end; ++g)
+      if (y == 0 || y == height - 1 || gaps[g].x0 == 0 || gaps[g].x1 == width) Join(parent, 0, g + 1);
     if (y + 1 == height) continue;
     // Gaps of neighbouring rows that share a column are connected.
-    const std::vector<TSpan>& next = gaps[y + 1];
-    std::size_t a = 0, b = 0;
-    while (a < row.size() && b < next.size()) {
-      if (row[a].x0 < next[b].x1 && next[b].x0 < row[a].x1) Join(parent, firstNode[y] + a, firstNode[y + 1] + b);
-      if (row[a].x1 < next[b].x1)
+    int a = begin, b = end;
+    const int nextEnd = firstGap[y + 2];
+    while (a < end && b < nextEnd) {
+      if (gaps[a].x0 < gaps[b].x1 && gaps[b].x0 < gaps[a].x1) Join(parent, a + 1, b + 1);
+      if (gaps[a].x1 < gaps[b].x1)
         ++a;
       else
         ++b;
     }
   }
 
-  TSpanRows outside(height);
-  for (int y = 0; y < height; ++y)
-    for (std::size_t i = 0; i < gaps[y].size(); ++i)
-      if (Root(parent, firstNode[y] + i) == 0) outside[y].push_back(gaps[y][i]);
+  TSpanRows outside;
+  outside.Clear();
+  for (int y = 0; y < height; ++y) {
+    for (int g = firstGap[y]; g < firstGap[y + 1]; ++g)
+      if (Root(parent, g + 1) == 0) outside.Add(gaps[g]);
+    outside.EndRow();
+  }
   return outside;
 }

@@ -1,6 +1,7 @@
-// A pattern kept as pixel spans per row: the stroked outline, and the fill of its outside, without a full bitmap.
+// A pattern kept as pixel spans per row: the stroked outline, its outside, its shape, without a full bitmap.
 #pragma once
 
+#include <span>
 #include <vector>
 
 // Columns x0 .. x1 - 1 of one row.
@@ -9,14 +10,40 @@ struct TSpan {
   bool operator==(const TSpan&) const = default;
 };
 
-using TSpanRows = std::vector<std::vector<TSpan>>;
+// A span of a given row, as strokes are collected in no particular order.
+struct TRowSpan {
+  int y = 0;
+  TSpan span;
+};
 
-// Sorts each row's spans and merges those that overlap or touch.
-void MergeSpans(TSpanRows& rows);
+// The spans of every row, row after row in one array, each row's sorted and apart.
+class TSpanRows {
+ public:
+  int RowCount() const { return static_cast<int>(starts_.size()) - 1; }
+  std::span<const TSpan> Row(int y) const { return {spans_.data() + starts_[y], spans_.data() + starts_[y + 1]}; }
+  bool Empty() const { return spans_.empty(); }
 
-// Pixels of a width-wide pattern that are not covered by `walls` (merged) and are reachable from the pattern's border
-// through side neighbours that are not covered either: the outside of an outline whose stroke pixels are the walls.
+  // Built row after row: the spans of the next row, then EndRow.
+  void Add(TSpan span) { spans_.push_back(span); }
+  void EndRow() { starts_.push_back(static_cast<int>(spans_.size())); }
+  void Clear() {
+    spans_.clear();
+    starts_.assign(1, 0);
+  }
+
+  bool operator==(const TSpanRows&) const = default;
+
+ private:
+  std::vector<TSpan> spans_;
+  std::vector<int> starts_ = {0};
+};
+
+// The rows 0 .. rows - 1 of collected spans, each row's sorted with overlapping or touching spans merged.
+TSpanRows MergeRows(std::vector<TRowSpan>& spans, int rows);
+
+// Pixels of a width-wide pattern that are not covered by `walls` and are reachable from the pattern's border through
+// side neighbours that are not covered either: the outside of an outline whose stroke pixels are the walls.
 TSpanRows OutsideSpans(const TSpanRows& walls, int width);
 
-// The columns of 0 .. width - 1 that are not in `spans` (merged).
-std::vector<TSpan> Complement(const std::vector<TSpan>& spans, int width);
+// Appends to `out` the columns of 0 .. width - 1 that are not in `spans`.
+void Complement(std::span<const TSpan> spans, int width, std::vector<TSpan>& out);

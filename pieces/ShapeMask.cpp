@@ -17,37 +17,36 @@ TOutlineError NoShape() { return TOutlineError("the outline encloses no shape th
 
 TMargins TPixelTrack::CropPattern() {
   // Shape pixels are all those outside the outside fill; find their extent.
-  std::vector<std::vector<TSpan>> shape(Aheight);
+  std::vector<TSpan> shape;
+  std::vector<int> firstSpan(Aheight + 1);
   int left = Awidth, right = -1, top = -1, bottom = -1;
   for (int y = 0; y < Aheight; ++y) {
-    shape[y] = Complement(Outside[y], Awidth);
-    if (shape[y].empty()) continue;
+    firstSpan[y] = static_cast<int>(shape.size());
+    Complement(Outside.Row(y), Awidth, shape);
+    if (static_cast<int>(shape.size()) == firstSpan[y]) continue;
     if (top < 0) top = y;
     bottom = y;
-    left = std::min(left, shape[y].front().x0);
-    right = std::max(right, shape[y].back().x1 - 1);
+    left = std::min(left, shape[firstSpan[y]].x0);
+    right = std::max(right, shape.back().x1 - 1);
   }
+  firstSpan[Aheight] = static_cast<int>(shape.size());
   if (top < 0) throw NoShape();
   const int tmpLeft = Snap(left), tmpRight = Snap(Awidth - 1 - right);
   const int tmpTop = Snap(top), tmpBottom = Snap(Aheight - 1 - bottom);
   const int width = Awidth - tmpLeft - tmpRight, height = Aheight - tmpTop - tmpBottom;
   if (width <= 0 || height <= 0) throw NoShape();
 
-  Abmp = std::make_unique<TBitmap32>(width, height, kOutsideFill);
-  Abmp->SetDrawMode(dmBlend);
-  for (int y = 0; y < height; ++y) {
-    TColor32* line = Abmp->ScanLine(y);
-    for (const TSpan& s : shape[tmpTop + y]) {
-      const int x0 = std::max(s.x0 - tmpLeft, 0), x1 = std::min(s.x1 - tmpLeft, width);
-      if (x0 < x1) std::fill(line + x0, line + x1, 0xFFFFFFFFu);
+  Abmp.Width = width;
+  Abmp.Height = height;
+  Abmp.Rows.Clear();
+  for (int y = tmpTop; y < tmpTop + height; ++y) {
+    for (int i = firstSpan[y]; i < firstSpan[y + 1]; ++i) {
+      const int x0 = std::max(shape[i].x0 - tmpLeft, 0), x1 = std::min(shape[i].x1 - tmpLeft, width);
+      if (x0 < x1) Abmp.Rows.Add({x0, x1});
     }
+    Abmp.Rows.EndRow();
   }
   return {kCellBand - tmpLeft, kCellBand - tmpTop, kCellBand - tmpRight, kCellBand - tmpBottom};
 }
 
-void TPixelTrack::PatternAssignTo(TBitmap32& bmp) const {
-  if (Abmp)
-    bmp.Assign(*Abmp);
-  else
-    bmp.SetSize(0, 0);
-}
+void TPixelTrack::PatternAssignTo(TBitmap32& bmp) const { PaintMask(Abmp, bmp); }

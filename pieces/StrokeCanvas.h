@@ -1,18 +1,27 @@
-// Strokes a polyline with a round, unsmoothed pen and reads back the painted pixels as row spans.
+// Strokes polylines with a round, unsmoothed pen into pixel spans: the pen covers every pixel whose centre lies
+// within half its width of the line, which gives round ends and round joins by construction.
 #pragma once
 
-#include <QImage>
+#include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <vector>
 
 #include "pieces/RowSpans.h"
 
+// Whether a pen penWidth pixels wide drawn along the segment from a to b covers pixel (x, y). Exact, in integers.
+bool PenCovers(QPoint a, QPoint b, int penWidth, int x, int y);
+
+// Collects the pixels of every polyline stroked on it, as spans in the coordinates of a pattern.
 class TStrokeCanvas {
  public:
-  // Adds to rows (one per row of `pattern`, columns relative to its left) the pixels of `pattern` that a pen of
-  // penWidth pixels with round caps and joins paints along `line`, drawn without antialiasing.
-  void Stroke(const QPolygon& line, int penWidth, const QRect& pattern, TSpanRows& rows);
+  // Adds the pixels of `pattern` that a pen of penWidth pixels covers along `line`; rows and columns count from the
+  // pattern's top-left corner.
+  void Stroke(const QPolygon& line, int penWidth, const QRect& pattern);
+  // Every pixel stroked so far, rows 0 .. rows - 1; the canvas starts empty again.
+  TSpanRows TakeStrokes(int rows);
+  void Reset() { strokes_.clear(); }
 
  private:
-  QImage scratch_;
+  std::vector<TRowSpan> strokes_;
 };

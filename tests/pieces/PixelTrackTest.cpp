@@ -1,6 +1,11 @@
 // The outline tracer: parsing outline paths, Bezier sampling and the stroke of each curve.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
 #include "JigsawOutlines.h"
 #include "pieces/PixelTrack.h"
 
@@ -114,12 +119,14 @@ TSpanRows Stroked(const QString& outline) {
   return track.Strokes;
 }
 
+std::vector<TSpan> Row(const TSpanRows& rows, int y) { return {rows.Row(y).begin(), rows.Row(y).end()}; }
+
 // Rows y0 .. y1 - 1 each hold the one span x0 .. x1 - 1, every other row nothing.
 void ExpectBar(const TSpanRows& rows, int x0, int x1, int y0, int y1) {
-  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kPatternSize));
+  ASSERT_EQ(rows.RowCount(), kPatternSize);
   for (int y = 0; y < kPatternSize; ++y) {
     const std::vector<TSpan> expected = y >= y0 && y < y1 ? std::vector<TSpan>{{x0, x1}} : std::vector<TSpan>{};
-    ASSERT_EQ(rows[y], expected) << "row " << y;
+    ASSERT_EQ(Row(rows, y), expected) << "row " << y;
   }
 }
 
@@ -134,7 +141,7 @@ TEST(BuildTrack, AStraightCurveIsATenPixelBarWithRoundEnds) {
     std::vector<TSpan> want;
     for (const auto& [row, span] : expected)
       if (row == y) want.push_back(span);
-    ASSERT_EQ(rows[y], want) << "row " << y;
+    ASSERT_EQ(Row(rows, y), want) << "row " << y;
   }
 }
 
@@ -145,10 +152,10 @@ TEST(BuildTrack, ACurveBeyondThePatternIsClipped) {
 
 TEST(BuildTrack, CornersAreJoinedRound) {
   const TSpanRows corner = Stroked("200,200,600,200;600,200,600,600");
-  EXPECT_EQ(corner[195].back().x1, 602);
-  EXPECT_EQ(corner[196].back().x1, 604);
-  EXPECT_EQ(corner[198].back().x1, 605);
-  EXPECT_EQ(corner[205], (std::vector<TSpan>{{595, 605}}));
+  EXPECT_EQ(corner.Row(195).back().x1, 602);
+  EXPECT_EQ(corner.Row(196).back().x1, 604);
+  EXPECT_EQ(corner.Row(198).back().x1, 605);
+  EXPECT_EQ(Row(corner, 205), (std::vector<TSpan>{{595, 605}}));
 }
 
 TEST(BuildTrack, SeparatorsAndBlanksGiveTheSameStrokes) {
@@ -161,5 +168,54 @@ TEST(BuildTrack, SeparatorsAndBlanksGiveTheSameStrokes) {
   EXPECT_EQ(Stroked(blanks), reference);
 }
 
-TEST(BuildTrack, AnEmptyCurveDrawsNothing) { EXPECT_EQ(Stroked(";;200,200,600,200;"), Stroked("200,200,600,200")); }
+TEST(BuildTrack, AnEmptyCurveDrawsNothingAndOnePointADot) {
+  EXPECT_EQ(Stroked(";;200,200,600,200;"), Stroked("200,200,600,200"));
+  const TSpanRows dot = Stroked("400,400");
+  EXPECT_EQ(Row(dot, 395), (std::vector<TSpan>{{398, 402}}));
+  EXPECT_EQ(Row(dot, 400), (std::vector<TSpan>{{395, 405}}));
+  EXPECT_TRUE(dot.Row(394).empty());
+}
+
+double DistanceToSegment(QPointF c, QPointF a, QPointF b) {
+  const QPointF d = b - a;
+  const double length2 = QPointF::dotProduct(d, d);
+  const double t = length2 == 0 ? 0 : std::clamp(QPointF::dotProduct(c - a, d) / length2, 0.0, 1.0);
+  const QPointF q = a + t * d - c;
+  return std::hypot(q.x(), q.y());
+}
+
+// Qt's raster pen (antialiasing off, round caps and joins) covers the same pixels except some at its very edge.
+TEST(BuildTrack, AgreesWithQtsPenUpToItsEdge) {
+  std::vector<QString> outlines = JigsawOutlines(3, 3, 4);
+  outlines.push_back("100,130,700,610;650,120,180,400,700,700");
+  for (const QString& outline : outlines) {
+    QImage qt(kPatternSize, kPatternSize, QImage::Format_ARGB32);
+    qt.fill(0xFFFFFFFF);
+    std::vector<QPolygon> lines;
+    for (const TCurve& curve : ParseOutlinePath(outline)) {
+      lines.push_back(SampleBezier(curve, Coefficients(int(curve.size()) - 1), 50));
+      QPainter painter(&qt);
+      painter.setCompositionMode(QPainter::CompositionMode_Source);
+      painter.setPen(QPen(QColor::fromRgba(0), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      painter.drawPolyline(lines.back());
+    }
+    const TSpanRows ours = Stroked(outline);
+    int covered = 0, differing = 0;
+    for (int y = 0; y < kPatternSize; ++y) {
+      for (int x = 0; x < kPatternSize; ++x) {
+        const bool byQt = qt.pixel(x, y) == 0;
+        const bool byUs = std::ranges::any_of(ours.Row(y), [x](const TSpan& s) { return s.x0 <= x && x < s.x1; });
+        covered += byUs;
+        if (byQt == byUs) continue;
+        ++differing;
+        double distance = 1e9;
+        for (const QPolygon& line : lines)
+          for (int i = 0; i + 1 < line.size(); ++i)
+            distance = std::min(distance, DistanceToSegment(QPointF(x + 0.5, y + 0.5), line[i], line[i + 1]));
+        ASSERT_NEAR(distance, 5.0, 0.75) << x << "," << y << (byQt ? " by Qt only" : " by us only");
+      }
+    }
+    EXPECT_LT(differing, covered / 50) << outline.toStdString();
+  }
+}
 }  // namespace

@@ -1,11 +1,11 @@
 // The literal piece tracing.
 #include "ReferenceCut.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <vector>
 
 #include "pieces/LibStorage.h"
+#include "pieces/StrokeCanvas.h"
 
 namespace {
 constexpr TColor32 kWhite = 0xFFFFFFFF, kStroke = 0x00000000;
@@ -22,12 +22,13 @@ void TReferenceTrack::BuildTrack(const QString& outline) {
     std::vector<float> C(curve.size());
     for (int k = 0; k <= d; ++k) C[k] = BinomialCoefficient(d, k);
     buf.Clear(kWhite);
-    {
-      QPainter painter(&buf.Image());
-      painter.setRenderHint(QPainter::Antialiasing, false);
-      painter.setCompositionMode(QPainter::CompositionMode_Source);
-      painter.setPen(QPen(QColor::fromRgba(kStroke), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      painter.drawPolyline(SampleBezier(curve, C, 50));
+    // Every segment's pen covers the pixels whose centres lie within 5 pixels of it.
+    const QPolygon line = SampleBezier(curve, C, 50);
+    for (int i = 0; i + 1 < line.size(); ++i) {
+      const QRect reach = QRect(line[i], line[i + 1]).normalized().adjusted(-6, -6, 6, 6) & buf.BoundsRect();
+      for (int y = reach.top(); y <= reach.bottom(); ++y)
+        for (int x = reach.left(); x <= reach.right(); ++x)
+          if (PenCovers(line[i], line[i + 1], 10, x, y)) buf.SetPixel(x, y, kStroke);
     }
     for (int y = 0; y < kPatternSize; ++y) {
       const TColor32* from = buf.ScanLine(y);
@@ -109,7 +110,7 @@ TMargins TReferenceTrack::CropPattern() {
   return {200 - tmpLeft, 200 - tmpTop, 200 - tmpRight, 200 - tmpBottom};
 }
 
-TMargins TReferenceShapes::TraceMask(const QString& outline, TBitmap32& mask) {
+TMargins TReferenceShapes::TraceMask(const QString& outline) {
   TReferenceTrack track;
   track.BuildTrack(outline);
   track.FloodFillPattern();
@@ -118,7 +119,7 @@ TMargins TReferenceShapes::TraceMask(const QString& outline, TBitmap32& mask) {
   return margins;
 }
 
-void TReferenceShapes::ApplyMask(const TBitmap32& mask, TBitmap32& piece) {
+void TReferenceShapes::ApplyMask(TBitmap32& piece) {
   TBitmap32 scaled = mask;
   ScaleBmp(scaled, piece.Width(), piece.Height());
   CombineBmp(scaled, piece);

@@ -20,6 +20,8 @@ struct TReferenceTrack {
 // Traces with TReferenceTrack and applies the mask with ScaleBmp and CombineBmp, step by step.
 class TReferenceShapes : public TShapeMaker {
  public:
-  TMargins TraceMask(const QString& outline, TBitmap32& mask) override;
-  void ApplyMask(const TBitmap32& mask, TBitmap32& piece) override;
+  TMargins TraceMask(const QString& outline) override;
+  void ApplyMask(TBitmap32& piece) override;
+
+  TBitmap32 mask;  // the last traced outline's cropped mask
 };

@@ -13,7 +13,8 @@ struct Traced {
 Traced Trace(const QString& outline) {
   Traced t;
   TFastShapes shapes;
-  t.margins = shapes.TraceMask(outline, t.mask);
+  t.margins = shapes.TraceMask(outline);
+  PaintMask(shapes.Mask(), t.mask);
   return t;
 }
 
@@ -84,8 +85,8 @@ TEST(CropPattern, NoShapeRaises) {
 
 TEST(TraceMask, BadOutlinesRaiseAndLeaveTheTracerEmpty) {
   EXPECT_THROW(Trace("200,200,600"), TOutlineError);
-  EXPECT_TRUE(TrackPixel.Strokes.empty());
-  EXPECT_EQ(TrackPixel.Abmp, nullptr);
+  EXPECT_TRUE(TrackPixel.Strokes.Empty());
+  EXPECT_TRUE(TrackPixel.Abmp.Rows.Empty());
   const Traced t = Trace(SquareOutline());
   EXPECT_EQ(t.margins, (TMargins{0, 0, 0, 0}));
 }
