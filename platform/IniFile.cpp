@@ -15,10 +15,6 @@
 #include <stdexcept>
 
 namespace {
-QString LookupKey(const QString& section, const QString& key) {
-  return section.trimmed().toCaseFolded() + QChar('\n') + key.trimmed().toCaseFolded();
-}
-
 // Plain open and read: the level search reads every INI file of the data folder, and QFile's extra calls per
 // file cost twice as much there.
 QByteArray ReadWholeFile(const QString& fileName) {
@@ -60,11 +56,7 @@ QString DecodeIniText(const QByteArray& bytes) {
 }
 
 TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly))
-    throw std::runtime_error(
-        QString("Не удаётся прочитать файл «%1»: %2").arg(fileName, file.errorString()).toStdString());
-  QString text = DecodeIniText(file.readAll());
+  QString text = DecodeIniText(ReadWholeFile(fileName));
   text.replace(QChar('\r'), QChar('\n'));  // CR LF, LF and a lone CR all end a line
 
   QString section;
@@ -79,12 +71,17 @@ TIniFile::TIniFile(const QString& fileName) : fileName_(fileName) {
     }
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0) continue;
-    const QString key = LookupKey(section, line.left(equals).toString());
-    if (!values_.contains(key)) values_.insert(key, line.mid(equals + 1).trimmed().toString());
+    const QStringView key = line.left(equals).trimmed();
+    if (ReadString(section, key.toString(), QString()).isNull())
+      entries_.push_back({section.trimmed(), key.toString(), line.mid(equals + 1).trimmed().toString()});
   }
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
-  const auto found = values_.constFind(LookupKey(section, key));
-  return found == values_.cend() ? defaultValue : *found;
+  const QStringView wantedSection = QStringView(section).trimmed(), wantedKey = QStringView(key).trimmed();
+  for (const Entry& entry : entries_)
+    if (entry.key.compare(wantedKey, Qt::CaseInsensitive) == 0 &&
+        entry.section.compare(wantedSection, Qt::CaseInsensitive) == 0)
+      return entry.value;
+  return defaultValue;
 }

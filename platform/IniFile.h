@@ -1,9 +1,9 @@
 // Read-only INI files as the level packs write them: sections, keys and values, looked up without regard to case.
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class TIniFile {
  public:
@@ -19,10 +19,14 @@ class TIniFile {
   const QString& FileName() const { return fileName_; }
 
  private:
+  struct Entry {
+    QString section, key, value;
+  };
   QString fileName_;
   QStringList sections_;
-  // Folded "section" + '\n' + "key" to value; the first occurrence of a key wins, as with Windows INI files.
-  QHash<QString, QString> values_;
+  // In file order; the first occurrence of a key wins, as with Windows INI files. Level files hold a handful of
+  // keys, so a plain scan beats hashing folded copies (the level search reads thousands of these files).
+  std::vector<Entry> entries_;
 };
 
 // The text of an INI file's bytes, decoded as TIniFile does.
