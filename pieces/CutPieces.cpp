@@ -12,7 +12,7 @@ bool cutting = false;
 
 struct TCuttingFlag {
   TCuttingFlag() {
-    if (cutting) throw std::logic_error("the pieces are already being cut");
+    if (cutting) throw std::logic_error("картинка уже режется на детали");
     cutting = true;
   }
   ~TCuttingFlag() { cutting = false; }
@@ -39,7 +39,7 @@ void TPicPuzzle::CreateMatrixPics() {
   // Events ran during the cut; a handler that replaced the piece table has made this cut stale.
   bool same = Pic.size() >= pieces.size();
   for (std::size_t i = 0; same && i < pieces.size(); ++i) same = Pic[i].ID == input.outlines[i];
-  if (!same) throw std::runtime_error("the level changed while its picture was being cut");
+  if (!same) throw std::runtime_error("уровень сменился, пока его картинка резалась на детали");
 
   for (TCutPiece& piece : pieces) {
     TPicClip& clip = Pic[piece.Index];

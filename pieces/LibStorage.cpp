@@ -15,7 +15,7 @@ namespace {
 std::filesystem::path FsPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
 
 std::runtime_error FileError(const char* what, const QString& name, const QString& reason) {
-  return std::runtime_error(QString("%1 %2: %3").arg(what, name, reason).toStdString());
+  return std::runtime_error(QString("Не удаётся %1 файл «%2»: %3").arg(what, name, reason).toStdString());
 }
 }  // namespace
 
@@ -60,7 +60,7 @@ std::uint32_t RGBtoColor(std::uint8_t R, std::uint8_t G, std::uint8_t B) {
 
 void CombineBmp(const TBitmap32& mask, TBitmap32& source) {
   if (mask.Width() < source.Width() || mask.Height() < source.Height())
-    throw std::invalid_argument("CombineBmp: the mask is smaller than the bitmap");
+    throw std::invalid_argument("CombineBmp: маска меньше картинки");
   const int width = source.Width(), height = source.Height();
   for (int i = 0; i < height; ++i) {
     const TColor32* maskLine = mask.ScanLine(i);
@@ -73,15 +73,15 @@ void CombineBmp(const TBitmap32& mask, TBitmap32& source) {
 
 void FileCopy(const QString& SourceFileName, const QString& TargetFileName) {
   QFile source(SourceFileName);
-  if (!source.open(QIODevice::ReadOnly)) throw FileError("cannot open", SourceFileName, source.errorString());
+  if (!source.open(QIODevice::ReadOnly)) throw FileError("открыть", SourceFileName, source.errorString());
   QSaveFile target(TargetFileName);
-  if (!target.open(QIODevice::WriteOnly)) throw FileError("cannot create", TargetFileName, target.errorString());
+  if (!target.open(QIODevice::WriteOnly)) throw FileError("создать", TargetFileName, target.errorString());
   const QByteArray bytes = source.readAll();
-  if (source.error() != QFileDevice::NoError) throw FileError("cannot read", SourceFileName, source.errorString());
+  if (source.error() != QFileDevice::NoError) throw FileError("прочитать", SourceFileName, source.errorString());
   if (target.write(bytes) != bytes.size() || !target.commit())
-    throw FileError("cannot write", TargetFileName, target.errorString());
+    throw FileError("записать", TargetFileName, target.errorString());
   std::error_code error;
   const auto time = std::filesystem::last_write_time(FsPath(SourceFileName), error);
   if (!error) std::filesystem::last_write_time(FsPath(TargetFileName), time, error);
-  if (error) throw FileError("cannot set the date of", TargetFileName, QString::fromStdString(error.message()));
+  if (error) throw FileError("поставить дату на", TargetFileName, QString::fromStdString(error.message()));
 }

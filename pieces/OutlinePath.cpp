@@ -41,7 +41,7 @@ int ParseNumber(QStringView entry, int curve) {
   const QStringView number = TrimControls(entry);
   bool ok = false;
   const int value = IsDecimal(number) ? number.toInt(&ok, 10) : 0;
-  if (!ok) throw TOutlineError(QString("curve %1: \"%2\" is not an integer").arg(curve + 1).arg(number).toStdString());
+  if (!ok) throw TOutlineError(QString("кривая %1: «%2» — не целое число").arg(curve + 1).arg(number).toStdString());
   return value;
 }
 }  // namespace
@@ -58,9 +58,9 @@ std::vector<TCurve> ParseOutlinePath(const QString& data) {
     const std::vector<QStringView> entries = SplitLines(line);
     if (entries.size() % 2 != 0)
       throw TOutlineError(
-          QString("curve %1 has an odd count of numbers (%2)").arg(curve + 1).arg(entries.size()).toStdString());
+          QString("в кривой %1 нечётное количество чисел (%2)").arg(curve + 1).arg(entries.size()).toStdString());
     if (entries.size() / 2 > kMaxCurvePoints)
-      throw TOutlineError(QString("curve %1 has %2 control points; a curve may have at most %3")
+      throw TOutlineError(QString("в кривой %1 опорных точек %2, а можно не больше %3")
                               .arg(curve + 1)
                               .arg(entries.size() / 2)
                               .arg(kMaxCurvePoints)
@@ -83,7 +83,10 @@ double Factorial(int x) {
 float BinomialCoefficient(int m, int i) {
   const double value = Factorial(m) / (Factorial(m - i) * Factorial(i));
   if (!(value <= FLT_MAX))
-    throw std::overflow_error(QString("binomial coefficient C(%1, %2) overflows").arg(m).arg(i).toStdString());
+    throw std::overflow_error(QString("биномиальный коэффициент C(%1, %2) не помещается в число с плавающей точкой")
+                                  .arg(m)
+                                  .arg(i)
+                                  .toStdString());
   return static_cast<float>(value);
 }
 

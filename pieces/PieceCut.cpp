@@ -9,11 +9,11 @@
 
 TCutGrid CutGrid(int pictureWidth, int pictureHeight, int ColCount, int RowCount) {
   if (ColCount <= 0 || RowCount <= 0)
-    throw TCutError(QString("the grid %1 × %2 has no pieces").arg(ColCount).arg(RowCount).toStdString());
+    throw TCutError(QString("в сетке %1 × %2 нет деталей").arg(ColCount).arg(RowCount).toStdString());
   // Columns divide the width and rows the height, so every grid covers its picture.
   const TCutGrid grid{ColCount * RowCount, pictureWidth / ColCount, pictureHeight / RowCount};
   if (grid.PicWidth <= 0 || grid.PicHeight <= 0)
-    throw TCutError(QString("the picture of %1 × %2 pixels is too small for a grid of %3 × %4")
+    throw TCutError(QString("картинка %1 × %2 точек мала для сетки %3 × %4")
                         .arg(pictureWidth)
                         .arg(pictureHeight)
                         .arg(ColCount)
@@ -102,7 +102,7 @@ TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shap
 std::vector<TCutPiece> CutPicture(const TCutInput& input, TShapeMaker& shapes, const std::function<void()>& idle) {
   const TCutGrid grid = CutGrid(input.picture.Width(), input.picture.Height(), input.ColCount, input.RowCount);
   if (static_cast<int>(input.outlines.size()) < grid.PicCount)
-    throw TCutError(QString("the level has %1 piece outlines, its grid of %2 × %3 needs %4")
+    throw TCutError(QString("в уровне контуров деталей %1, а сетке %2 × %3 нужно %4")
                         .arg(input.outlines.size())
                         .arg(input.ColCount)
                         .arg(input.RowCount)
@@ -115,7 +115,7 @@ std::vector<TCutPiece> CutPicture(const TCutInput& input, TShapeMaker& shapes, c
     try {
       pieces.push_back(CutOne(input, grid, shapes, index, trayLeft));
     } catch (const std::exception& e) {
-      throw TCutError(QString("piece %1 (row %2, column %3): %4")
+      throw TCutError(QString("деталь %1 (ряд %2, столбец %3): %4")
                           .arg(index)
                           .arg(index / input.ColCount)
                           .arg(index % input.ColCount)

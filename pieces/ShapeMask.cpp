@@ -12,7 +12,7 @@ namespace {
 // Empty lines of at least kSnapBandMin up to the whole band count as the whole band.
 int Snap(int count) { return count >= kSnapBandMin && count <= kCellBand ? kCellBand : count; }
 
-TOutlineError NoShape() { return TOutlineError("the outline encloses no shape that reaches into the piece's cell"); }
+TOutlineError NoShape() { return TOutlineError("контур не охватывает клетку детали"); }
 }  // namespace
 
 TMargins TPixelTrack::CropPattern() {

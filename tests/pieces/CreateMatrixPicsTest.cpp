@@ -68,7 +68,7 @@ TEST_F(CreateMatrixPicsTest, ABadOutlineLeavesThePieceTableAsItWas) {
     Puzzle.CreateMatrixPics();
     FAIL() << "no error";
   } catch (const TCutError& e) {
-    EXPECT_STREQ(e.what(), "piece 9 (row 2, column 1): curve 2 has an odd count of numbers (3)");
+    EXPECT_STREQ(e.what(), "деталь 9 (ряд 2, столбец 1): в кривой 2 нечётное количество чисел (3)");
   }
   ASSERT_NE(Puzzle.Pic[0].bmp, nullptr);
   EXPECT_EQ(Puzzle.Pic[0].bmp->Width(), 5);

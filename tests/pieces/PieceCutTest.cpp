@@ -197,16 +197,16 @@ TEST(CutPicture, BadLevelsRaiseNamingThePiece) {
   };
   const Case cases[] = {
       {"odd count", [](TCutInput& in) { in.outlines[5] = "200,200,600"; },
-       "piece 5 (row 1, column 1): curve 1 has an odd count of numbers (3)"},
+       "деталь 5 (ряд 1, столбец 1): в кривой 1 нечётное количество чисел (3)"},
       {"empty number", [](TCutInput& in) { in.outlines[6] = "200,,600,200"; },
-       "piece 6 (row 1, column 2): curve 1: \"\" is not an integer"},
+       "деталь 6 (ряд 1, столбец 2): кривая 1: «» — не целое число"},
       {"empty outline", [](TCutInput& in) { in.outlines[3] = ""; },
-       "piece 3 (row 0, column 3): the outline encloses no shape that reaches into the piece's cell"},
+       "деталь 3 (ряд 0, столбец 3): контур не охватывает клетку детали"},
       {"too few outlines", [](TCutInput& in) { in.outlines.resize(15); },
-       "the level has 15 piece outlines, its grid of 4 × 4 needs 16"},
-      {"no grid", [](TCutInput& in) { in.ColCount = 0; }, "the grid 0 × 4 has no pieces"},
+       "в уровне контуров деталей 15, а сетке 4 × 4 нужно 16"},
+      {"no grid", [](TCutInput& in) { in.ColCount = 0; }, "в сетке 0 × 4 нет деталей"},
       {"picture too small", [](TCutInput& in) { in.picture = Picture(3, 800); },
-       "the picture of 3 × 800 pixels is too small for a grid of 4 × 4"},
+       "картинка 3 × 800 точек мала для сетки 4 × 4"},
   };
   for (const Case& c : cases) {
     TCutInput input = Level(800, 800, 4, 4);

@@ -43,13 +43,13 @@ TEST(ParseOutlinePath, BadNumbersAndCountsRaiseNamingTheCurve) {
     const char* message;
   };
   const Case cases[] = {
-      {"odd count", "200,200,600,200;1,2,3", "curve 2 has an odd count of numbers (3)"},
-      {"two commas in a row", "200,,600,200", "curve 1: \"\" is not an integer"},
-      {"letters", "200,200;12a,5", "curve 2: \"12a\" is not an integer"},
-      {"hexadecimal", "0x10,5", "curve 1: \"0x10\" is not an integer"},
-      {"beyond 32 bits", "2147483648,0", "curve 1: \"2147483648\" is not an integer"},
-      {"a lone sign", "-,5", "curve 1: \"-\" is not an integer"},
-      {"blanks only", "  ", "curve 1 has an odd count of numbers (1)"},
+      {"odd count", "200,200,600,200;1,2,3", "в кривой 2 нечётное количество чисел (3)"},
+      {"two commas in a row", "200,,600,200", "кривая 1: «» — не целое число"},
+      {"letters", "200,200;12a,5", "кривая 2: «12a» — не целое число"},
+      {"hexadecimal", "0x10,5", "кривая 1: «0x10» — не целое число"},
+      {"beyond 32 bits", "2147483648,0", "кривая 1: «2147483648» — не целое число"},
+      {"a lone sign", "-,5", "кривая 1: «-» — не целое число"},
+      {"blanks only", "  ", "в кривой 1 нечётное количество чисел (1)"},
   };
   for (const Case& c : cases) {
     try {
