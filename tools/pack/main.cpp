@@ -15,6 +15,7 @@ const Command kCommands[] = {
     {"make", MakeCommand, "make FOLDER PACK.zip    pictures and FOLDER/pack.ini to a level pack"},
     {"check", CheckCommand, "check PACK.zip|FOLDER   names every problem of a pack or a data folder"},
     {"show", ShowCommand, "show FILE.level         prints a level data file as JSON"},
+    {"cut", CutCommand, "cut LEVEL.ini --out DIR cuts the picture as the game does: piece PNGs and pieces.json"},
 };
 
 int Usage() {
