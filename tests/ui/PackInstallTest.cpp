@@ -1,0 +1,69 @@
+// A pack fetched by the download is installed by the next start and shows up in the chooser.
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <QDir>
+#include <QFile>
+#include <map>
+#include <string>
+
+#include "game/PicPuzzle.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "support/LoopbackServer.h"
+#include "support/TestFolder.h"
+#include "ui/Download.h"
+#include "ui/ThemeList.h"
+
+namespace {
+// A pack archive holding the given files.
+QByteArray PackArchive(const std::map<std::string, std::string>& files, const QString& scratch) {
+  int error = 0;
+  zip_t* archive = zip_open(scratch.toUtf8().constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (!archive) return {};
+  for (const auto& [name, content] : files) {
+    zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
+    if (!source || zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) zip_source_free(source);
+  }
+  if (zip_close(archive) != 0) return {};
+  QFile file(scratch);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(PackInstall, ADownloadedPackIsUnpackedAtTheNextStartAndOffersItsTheme) {
+  TestFolder program, scratch;
+  SetProgramFolder(program.Path());
+  QStringList boxes;
+  SetMessageBoxHook([&](const QString& text, const QString&, TMsgIcon, TMsgButtons) {
+    boxes << text;
+    return TMsgResult::Ok;
+  });
+  const QByteArray pack = PackArchive(
+      {{"sea/sea1.ini", "[PuzzleSettings]\npack=Море\nlevel=1\nimage=sea1.jpg\n"}, {"sea/sea1.jpg", "picture"}},
+      scratch.File("pack.zip"));
+  ASSERT_FALSE(pack.isEmpty());
+  LoopbackServer server;
+  server.Routes().Get(
+      "/", [](const httplib::Request&, httplib::Response& response) { response.set_content("packs", "text/plain"); });
+  server.Routes().Get("/download/levels/1.zip", [&](const httplib::Request&, httplib::Response& response) {
+    response.set_content(pack.toStdString(), "application/zip");
+  });
+  program.Write("resources/server.ini", "[Server]\nBaseUrl=" + server.BaseUrl().toUtf8() + "\n");
+
+  ASSERT_EQ(RunPackDownload(nullptr, nullptr), 1);
+  Puzzle.CheckPack();
+
+  EXPECT_EQ(QDir(program.Path()).entryList(QDir::Files), QStringList()) << "the pack left the program folder";
+  QFile picture(program.File("levels/data/sea1.jpg"));
+  ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+  EXPECT_EQ(picture.readAll(), "picture");
+  const std::vector<TChooserLevel> themes = BuildThemeList(ReadChooserLevels());
+  ASSERT_EQ(themes.size(), 1u);
+  EXPECT_EQ(themes[0].id, "sea1");
+  EXPECT_EQ(themes[0].pack, "Море");
+  EXPECT_EQ(boxes, QStringList({"Получены новые темы пазлов! Для их установки перезапустите программу."}));
+
+  SetMessageBoxHook(nullptr);
+  SetProgramFolder(QString());
+}
+}  // namespace
