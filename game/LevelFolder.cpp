@@ -8,17 +8,13 @@ QString LevelsFolder() { return ProgramFolder() + QStringLiteral("levels/"); }
 QString LevelDataFolder() { return LevelsFolder() + QStringLiteral("data/"); }
 QString LevelTempFolder() { return LevelsFolder() + QStringLiteral("temp/"); }
 
-QStringList ListFilesWithSuffix(const QString& folder, const QString& suffix) {
+QStringList ListLevelFiles(const QString& folder) {
   QStringList names;
-  for (const TFolderEntry& entry : ListFolder(folder, suffix)) names << entry.name;
+  for (const TFolderEntry& entry : ListFolder(folder, QStringLiteral("ini"))) names << entry.name;
   return names;
 }
 
 QString LevelBaseName(const QString& iniName) { return QString(iniName).remove(QStringLiteral(".ini")); }
-
-bool IsLevelDone(const QString& iniName, const QString& completePuz) {
-  return completePuz.contains(LevelBaseName(iniName));
-}
 
 QString LevelDataPath(const QString& iniPath) {
   // Only the file name: a folder whose name holds ".ini" must not send the game to another folder.

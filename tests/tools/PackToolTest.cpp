@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -126,5 +127,17 @@ TEST_F(PackTool, RefusesBadInputWithAMessage) {
     EXPECT_TRUE(run.out.contains(c.says)) << run.out.toStdString();
   }
   EXPECT_FALSE(QFile::exists(folder.File("x.zip")));
+}
+}  // namespace
+
+namespace {
+// The packs the build puts beside the game pass the tool's own check.
+TEST(PackToolOnDefaultPacks, CheckPasses) {
+  const QDir packs(QFileInfo(QString(__FILE__)).absoluteDir().filePath("../../packs"));
+  for (const char* pack : {"standart.zip", "priroda.zip"}) {
+    const ToolRun check = PuzzlePack({"check", packs.filePath(pack)});
+    EXPECT_EQ(check.code, 0) << pack << "\n" << check.out.toStdString();
+    EXPECT_EQ(check.out.trimmed(), "OK") << pack;
+  }
 }
 }  // namespace
