@@ -27,7 +27,7 @@ namespace {
 constexpr int kPictureSize = 800;
 constexpr int kNoNeighbour = 0xFFFF;
 
-struct LevelSpec {
+struct LevelPlan {
   QString base, picture, info;
   int level = 0, cols = 0, rows = 0, tray = 0, time = 0, angle = 0;
 };
@@ -40,22 +40,22 @@ int Number(const TIniFile& ini, const QString& section, const QString& key, int 
   return value;
 }
 
-LevelSpec ReadSpec(const TIniFile& ini, const QString& section, int order) {
-  LevelSpec spec;
-  spec.base = section;
-  spec.picture = ini.ReadString(section, "picture", QString());
-  spec.info = ini.ReadString(section, "info", QString());
-  spec.level = Number(ini, section, "level", order);
+LevelPlan ReadPlan(const TIniFile& ini, const QString& section, int order) {
+  LevelPlan plan;
+  plan.base = section;
+  plan.picture = ini.ReadString(section, "picture", QString());
+  plan.info = ini.ReadString(section, "info", QString());
+  plan.level = Number(ini, section, "level", order);
   const QStringList grid = ini.ReadString(section, "grid", QString()).split('x');
-  if (grid.size() != 2 || !ParseLevelInteger(grid[0], &spec.cols) || !ParseLevelInteger(grid[1], &spec.rows) ||
-      spec.cols < 1 || spec.rows < 1 || spec.cols > 20 || spec.rows > 20)
+  if (grid.size() != 2 || !ParseLevelInteger(grid[0], &plan.cols) || !ParseLevelInteger(grid[1], &plan.rows) ||
+      plan.cols < 1 || plan.rows < 1 || plan.cols > 20 || plan.rows > 20)
     throw std::runtime_error(QString("[%1] grid= must be COLSxROWS, 1 to 20 each").arg(section).toStdString());
-  const int pieces = spec.cols * spec.rows;
-  spec.tray = Number(ini, section, "tray", 0);
-  spec.time = Number(ini, section, "time", static_cast<int>(std::ceil((120 + 25.0 * pieces) / 30) * 30));
-  spec.angle = Number(ini, section, "angle", pieces <= 4 ? 0 : 30);
-  if (spec.picture.isEmpty()) throw std::runtime_error(QString("[%1] has no picture=").arg(section).toStdString());
-  return spec;
+  const int pieces = plan.cols * plan.rows;
+  plan.tray = Number(ini, section, "tray", 0);
+  plan.time = Number(ini, section, "time", static_cast<int>(std::ceil((120 + 25.0 * pieces) / 30) * 30));
+  plan.angle = Number(ini, section, "angle", pieces <= 4 ? 0 : 30);
+  if (plan.picture.isEmpty()) throw std::runtime_error(QString("[%1] has no picture=").arg(section).toStdString());
+  return plan;
 }
 
 QByteArray Picture800(const QString& path) {
@@ -72,39 +72,39 @@ QByteArray Picture800(const QString& path) {
   return jpeg;
 }
 
-QByteArray IniText(const QString& pack, const LevelSpec& spec) {
+QByteArray IniText(const QString& pack, const LevelPlan& plan) {
   const QString text = QString(
                            "[PuzzleSettings]\r\nlevel=%1\r\npack=%2\r\nimage=%3.jpg\r\ninfo=%4\r\nColCount=%5\r\n"
                            "RowCount=%6\r\nLimTime=%7\r\nSpeed_Movie=%8\r\n")
-                           .arg(spec.level)
-                           .arg(pack, spec.base, spec.info)
-                           .arg(spec.cols)
-                           .arg(spec.rows)
-                           .arg(spec.time)
-                           .arg(spec.tray);
+                           .arg(plan.level)
+                           .arg(pack, plan.base, plan.info)
+                           .arg(plan.cols)
+                           .arg(plan.rows)
+                           .arg(plan.time)
+                           .arg(plan.tray);
   return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
-QByteArray LevelBytes(const LevelSpec& spec, std::mt19937& random) {
+QByteArray LevelBytes(const LevelPlan& plan, std::mt19937& random) {
   TLevelData data;
   data.msg = "null";
   // Locking tolerance: about a twelfth of a cell, never below 8 pixels; ten degrees of turn.
-  data.dr = std::max(8, static_cast<int>(std::lround(kPictureSize / std::max(spec.cols, spec.rows) / 12.0)));
+  data.dr = std::max(8, static_cast<int>(std::lround(kPictureSize / std::max(plan.cols, plan.rows) / 12.0)));
   data.da = 10;
-  const QStringList outlines = JigsawOutlines(spec.cols, spec.rows, random);
+  const QStringList outlines = JigsawOutlines(plan.cols, plan.rows, random);
   data.Pic.resize(outlines.size());
   for (int k = 0; k < outlines.size(); ++k) {
     TPicClip& p = data.Pic[k];
-    p.row = k / spec.cols;
-    p.col = k % spec.cols;
+    p.row = k / plan.cols;
+    p.col = k % plan.cols;
     p.Index = k;
     p.IndexAttach = -1;
     p.SpeedRotation = 10;
     p.IdLeft = p.col > 0 ? k - 1 : kNoNeighbour;
-    p.IdRight = p.col + 1 < spec.cols ? k + 1 : kNoNeighbour;
-    p.IdUp = p.row > 0 ? k - spec.cols : kNoNeighbour;
-    p.IdDown = p.row + 1 < spec.rows ? k + spec.cols : kNoNeighbour;
-    p.Angle = spec.angle > 0 ? std::uniform_int_distribution<int>(-spec.angle, spec.angle)(random) : 0;
+    p.IdRight = p.col + 1 < plan.cols ? k + 1 : kNoNeighbour;
+    p.IdUp = p.row > 0 ? k - plan.cols : kNoNeighbour;
+    p.IdDown = p.row + 1 < plan.rows ? k + plan.cols : kNoNeighbour;
+    p.Angle = plan.angle > 0 ? std::uniform_int_distribution<int>(-plan.angle, plan.angle)(random) : 0;
     p.ID = outlines[k];
   }
   return LevelDataBytes(data);
@@ -126,12 +126,12 @@ int MakeCommand(const QStringList& args) {
   int order = 0;
   for (const QString& section : manifest.Sections()) {
     if (section.compare("pack", Qt::CaseInsensitive) == 0) continue;
-    const LevelSpec spec = ReadSpec(manifest, section, ++order);
-    zip.Add(spec.base + ".ini", IniText(pack, spec));
-    zip.Add(spec.base + ".level", LevelBytes(spec, random));
-    zip.Add(spec.base + ".jpg", Picture800(QDir(folder).filePath(spec.picture)));
-    std::printf("%s: level %d, %dx%d, %s\n", spec.base.toUtf8().constData(), spec.level, spec.cols, spec.rows,
-                spec.tray ? "tray" : "board");
+    const LevelPlan plan = ReadPlan(manifest, section, ++order);
+    zip.Add(plan.base + ".ini", IniText(pack, plan));
+    zip.Add(plan.base + ".level", LevelBytes(plan, random));
+    zip.Add(plan.base + ".jpg", Picture800(QDir(folder).filePath(plan.picture)));
+    std::printf("%s: level %d, %dx%d, %s\n", plan.base.toUtf8().constData(), plan.level, plan.cols, plan.rows,
+                plan.tray ? "tray" : "board");
   }
   if (order == 0) throw std::runtime_error("pack.ini lists no level");
   zip.Write();
