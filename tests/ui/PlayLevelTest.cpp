@@ -1,0 +1,154 @@
+// A whole level played through the real window with mouse and wheel events: won by hand, lost by clock and conveyor.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "game/PicPuzzle.h"
+#include "pieces/RotLayer.h"
+#include "platform/ProgramFolder.h"
+#include "support/GameFixture.h"
+#include "support/RecordingPlayer.h"
+#include "support/TestFolder.h"
+#include "ui/MainForm.h"
+
+namespace {
+// The default packs as committed, found from this file's place in the source tree.
+QString PacksFolder() { return QFileInfo(QString(__FILE__)).absoluteDir().filePath("../../packs/"); }
+
+constexpr int kTrayLevel = 3;  // "standart" level 3: 3 × 3 pieces riding the tray
+
+class PlayLevel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetPuzzle();
+    SetProgramFolder(folder.Path());
+    SetMessageBoxHook([this](const QString& text, const QString& caption, TMsgIcon, TMsgButtons) {
+      messages << caption + "|" + text;
+      return TMsgResult::No;
+    });
+    ASSERT_TRUE(QFile::copy(PacksFolder() + "standart.zip", folder.File("standart.zip")));
+    form = std::make_unique<TMainForm>();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Puzzle.level = kTrayLevel;
+    QTest::mouseClick(form->BmpButton1, Qt::LeftButton);
+    ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+    ASSERT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "st03_piki_evropy.jpg");
+    // The conveyor is driven by the test, one tick at a time.
+    Puzzle.Timer->stop();
+  }
+  void TearDown() override {
+    form->close();
+    form.reset();
+    ResetPuzzle();
+    SetMessageBoxHook(nullptr);
+    SetProgramFolder(QString());
+  }
+
+  TRotLayer* Layer(TImage32* view, int index) const { return dynamic_cast<TRotLayer*>(view->Layers().Items(index)); }
+  TRotLayer* BoardPiece(int tag) const {
+    for (int i = 0; i < form->Image_Bkg->Layers().Count(); ++i)
+      if (Layer(form->Image_Bkg, i)->Tag == tag) return Layer(form->Image_Bkg, i);
+    return nullptr;
+  }
+  QPoint OnBoard(float x, float y) const { return form->Image_Bkg->BitmapToControl(QPoint(qRound(x), qRound(y))); }
+  void Wheel(int notches) {
+    QWheelEvent event(QPointF(300, 300), form->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.get(), &event);
+  }
+
+  // Takes every thumbnail that has come into view off the tray with a click.
+  void TakeVisibleThumbnails() {
+    TImage32* tray = form->Im_list;
+    for (int i = tray->Layers().Count() - 1; i >= 0; --i) {
+      const TFloatPoint at = Layer(tray, i)->Position();
+      if (at.X >= 20 && at.X < tray->width() - 60) {
+        tray->RepaintNow();
+        QTest::mouseClick(tray, Qt::LeftButton, Qt::NoModifier, QPoint(qRound(at.X), qRound(at.Y)));
+      }
+    }
+  }
+
+  // Drags a loose piece by its centre so that its centre lands over its home.
+  void DragHome(int tag) {
+    BoardPiece(tag)->BringToFront();  // the player would pick it out of the heap
+    form->Image_Bkg->RepaintNow();
+    const TFloatPoint at = BoardPiece(tag)->Position();
+    const TPicClip& piece = Puzzle.Pic[tag];
+    const QPoint from = OnBoard(at.X, at.Y);
+    const QPoint to = OnBoard(piece.Left + piece.Width / 2.0f, piece.Top + piece.Height / 2.0f);
+    QTest::mousePress(form->Image_Bkg, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(form->Image_Bkg, (from + to) / 2);
+    QTest::mouseMove(form->Image_Bkg, to);
+    QTest::mouseRelease(form->Image_Bkg, Qt::LeftButton, Qt::NoModifier, to);
+  }
+
+  TestFolder folder;
+  RecordingPlayers players;
+  QStringList messages;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(PlayLevel, EveryPieceTakenOffTheTrayDraggedHomeAndTurnedWinsTheLevel) {
+  const int pieces = static_cast<int>(Puzzle.Pic.size());
+  ASSERT_EQ(pieces, 9);
+  for (TPicClip& piece : Puzzle.Pic) piece.DistanceMoving = 40;  // every thumbnail comes into view in time
+  for (int tick = 0; tick < 40 && form->Im_list->Layers().Count() > 0; ++tick) {
+    Puzzle.TimerTick(Puzzle.Timer);
+    TakeVisibleThumbnails();
+  }
+  ASSERT_EQ(form->Im_list->Layers().Count(), 0);
+  ASSERT_EQ(form->Image_Bkg->Layers().Count(), pieces);
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+
+  int score = Puzzle.GameStatus.Score;
+  bool turnedByHand = false;
+  for (int tag = 0; tag < pieces; ++tag) {
+    DragHome(tag);
+    if (Puzzle.Pic[tag].IndexAttach == tag) {
+      EXPECT_EQ(Puzzle.GameStatus.Score, score += 10);
+      continue;
+    }
+    // Dropped home but turned too far: straighten it with the turning buttons and the wheel, then drop it again.
+    const float angle = BoardPiece(tag)->Angle();
+    ASSERT_GT(std::fabs(angle), Puzzle.da) << tag;
+    for (int tens = int(angle) / 10; tens > 0; --tens) QTest::mouseClick(form->RzBitBtn3, Qt::LeftButton);
+    for (int tens = int(angle) / 10; tens < 0; ++tens) QTest::mouseClick(form->RzBitBtn1, Qt::LeftButton);
+    Wheel(-(int(angle) % 10));
+    EXPECT_LE(std::fabs(BoardPiece(tag)->Angle()), 1.0f) << tag;
+    DragHome(tag);
+    ASSERT_EQ(Puzzle.Pic[tag].IndexAttach, tag) << tag;
+    EXPECT_EQ(Puzzle.GameStatus.Score, score += 10);
+    turnedByHand = true;
+  }
+  EXPECT_TRUE(turnedByHand);
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stWon);
+  EXPECT_EQ(Puzzle.CompletePuzzle, "st03_piki_evropy.jpg ");
+  EXPECT_TRUE(Puzzle.GameStatus.msg.startsWith("Паздравляем! Вы собрали этот уровень!"));
+  form->daemonTimer();
+  EXPECT_TRUE(form->PanelMsg->isVisible());
+  EXPECT_TRUE(messages.filter("Ошибка|").isEmpty()) << messages.join("\n").toStdString();
+}
+
+TEST_F(PlayLevel, TheClockRunningOutLosesAndTheMessageReplaysTheLevel) {
+  Puzzle.limtime = 1;
+  ASSERT_TRUE(QTest::qWaitFor([] { return Puzzle.GameStatus.IdStep == stLost; }, 5000));
+  EXPECT_EQ(Puzzle.GameStatus.msg, "Этот уровень вы не успели собрать! Попробуйте еще раз!\n\r\n\rПРОДОЛЖИТЬ");
+  EXPECT_EQ(form->Image_Bkg->Layers().Count(), 0);
+  form->daemonTimer();
+  QTest::mouseClick(form->MsgLabel, Qt::LeftButton);
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+  EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "st03_piki_evropy.jpg");
+}
+
+TEST_F(PlayLevel, AThumbnailReachingTheEndOfTheTrayLosesTheLevel) {
+  Puzzle.Pic[0].DistanceMoving = 5000;
+  Puzzle.Timer->start();
+  ASSERT_TRUE(QTest::qWaitFor([] { return Puzzle.GameStatus.IdStep == stLost; }, 5000));
+  EXPECT_EQ(form->Im_list->Layers().Count(), 0);
+  EXPECT_TRUE(Puzzle.Pic.empty());
+}
+}  // namespace
