@@ -23,10 +23,11 @@ constexpr int kCellBand = 200;
 constexpr int kCellSize = 400;
 // Near-empty bands are taken as empty: a straight edge's stroke reaches 5 pixels out, and rounding a little more.
 constexpr int kSnapBandMin = 193;
+
 // One instance, TrackPixel, created and destroyed once per piece. The pattern is kept as pixel spans per row rather
 // than as an 800 × 800 bitmap: the strokes, then the outside, then the cropped shape; PatternAssignTo paints it.
 struct TPixelTrack {
-  TStrokeCanvas buf;  // scratch on which one curve at a time is stroked
+  TStrokeCanvas buf;  // collects the pen's pixels, curve by curve
   int Awidth = 0;
   int Aheight = 0;
   std::vector<TCurve> TrackCurv;
@@ -34,7 +35,7 @@ struct TPixelTrack {
   int PointAproxCount = 0;
   std::vector<QPoint> PT;
   std::vector<float> C;
-  int penWidth = 0;   // the pen is black
+  int penWidth = 0;
   TSpanRows Strokes;  // stroke pixels of every curve drawn so far, per pattern row
   TSpanRows Outside;  // after FloodFillPattern: pixels connected to the border without crossing a stroke
   TSpanMask Abmp;     // after CropPattern: the shape, cropped to the cell and its margins
