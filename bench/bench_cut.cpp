@@ -5,7 +5,7 @@
 #include <chrono>
 #include <map>
 
-#include "JigsawOutlines.h"
+#include "OutlineFixtures.h"
 #include "ReferenceCut.h"
 #include "pieces/PieceCut.h"
 #include "platform/Random.h"
@@ -19,7 +19,7 @@ TCutInput Level(int n) {
       input.picture.SetPixel(x, y, 0xFF000000u | (x * 7 + y) % 256 << 16 | (x ^ y) % 256 << 8 | (x * y) % 256);
   input.ColCount = input.RowCount = n;
   input.speed_movie = 30;
-  input.outlines = JigsawOutlines(n, n);
+  input.outlines = Jigsaw(n, n);
   return input;
 }
 

@@ -3,7 +3,7 @@
 
 #include <QTimer>
 
-#include "JigsawOutlines.h"
+#include "OutlineFixtures.h"
 #include "game/PicPuzzle.h"
 #include "pieces/CutPieces.h"
 #include "pieces/PieceCut.h"
@@ -21,7 +21,7 @@ class CreateMatrixPicsTest : public GameFixture {
     Puzzle.ColCount = cols;
     Puzzle.RowCount = rows;
     Puzzle.speed_movie = 25;
-    const std::vector<QString> outlines = JigsawOutlines(cols, rows);
+    const std::vector<QString> outlines = Jigsaw(cols, rows);
     Puzzle.Pic.resize(outlines.size());
     for (std::size_t i = 0; i < outlines.size(); ++i) {
       Puzzle.Pic[i].ID = outlines[i];
@@ -47,7 +47,7 @@ TEST_F(CreateMatrixPicsTest, FillsEveryPieceAndKeepsTheLevelData) {
     EXPECT_EQ(clip.SpeedRotation, 10) << i;
     EXPECT_EQ(clip.Angle, 15.0L * i) << i;
     EXPECT_EQ(clip.IdUp, 3) << i;
-    EXPECT_EQ(clip.ID, JigsawOutlines(4, 4)[i]) << i;
+    EXPECT_EQ(clip.ID, Jigsaw(4, 4)[i]) << i;
     EXPECT_EQ(clip.Loc_list.Left, -800 + 50 * i) << i;
   }
   // The scatter point is a point of the board control, turned into picture coordinates.

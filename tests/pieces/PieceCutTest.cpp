@@ -1,7 +1,7 @@
 // Cutting a picture: piece sizes and homes from the margins, tray places, random scatter and turn, and bad outlines.
 #include <gtest/gtest.h>
 
-#include "JigsawOutlines.h"
+#include "OutlineFixtures.h"
 #include "pieces/PieceCut.h"
 #include "platform/Random.h"
 
@@ -147,7 +147,7 @@ TEST(CutPicture, RandomValuesAreDrawnInOrderWithinTheirRanges) {
   EXPECT_EQ(pieces[0].AngleRotation, turn);
 
   TCutInput input = Level(800, 800, 10, 10);
-  input.outlines = JigsawOutlines(10, 10);
+  input.outlines = Jigsaw(10, 10);
   int maxMoving = 0, maxTurn = 0;
   for (const TCutPiece& p : Cut(input)) {
     EXPECT_GE(p.Loc_bkg.Left, 0);

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "JigsawOutlines.h"
+#include "OutlineFixtures.h"
 #include "pieces/PixelTrack.h"
 
 namespace {
@@ -186,7 +186,7 @@ double DistanceToSegment(QPointF c, QPointF a, QPointF b) {
 
 // Qt's raster pen (antialiasing off, round caps and joins) covers the same pixels except some at its very edge.
 TEST(BuildTrack, AgreesWithQtsPenUpToItsEdge) {
-  std::vector<QString> outlines = JigsawOutlines(3, 3, 4);
+  std::vector<QString> outlines = Jigsaw(3, 3, 4);
   outlines.push_back("100,130,700,610;650,120,180,400,700,700");
   for (const QString& outline : outlines) {
     QImage qt(kPatternSize, kPatternSize, QImage::Format_ARGB32);

@@ -1,7 +1,7 @@
 // Shape masks: the outside fill, the margins with their snap band, and the crop of the pattern.
 #include <gtest/gtest.h>
 
-#include "JigsawOutlines.h"
+#include "OutlineFixtures.h"
 #include "pieces/PieceCut.h"
 
 namespace {
@@ -71,7 +71,7 @@ TEST(FloodFillPattern, AnInsideThatTouchesTheBorderIsOutside) {
 }
 
 TEST(FloodFillPattern, MaskHoldsOnlyShapeAndFill) {
-  const Traced t = Trace(JigsawOutlines(3, 3)[4]);
+  const Traced t = Trace(Jigsaw(3, 3)[4]);
   for (int y = 0; y < t.mask.Height(); ++y)
     for (int x = 0; x < t.mask.Width(); ++x) {
       const TColor32 p = t.mask.Pixel(x, y);

@@ -1,4 +1,4 @@
-// Outline fixtures: straight-edged cells, single tabs, and whole grids of interlocking jigsaw pieces.
+// Outline fixtures: straight-edged cells, a single tab, and whole grids of interlocking jigsaw pieces.
 #pragma once
 
 #include <QString>
@@ -13,6 +13,5 @@ QString RectOutline(int x0, int y0, int x1, int y1);
 // The cell with a rectangular tab on its right side reaching to x = reach, between y = 350 and 450.
 QString RightTabOutline(int reach);
 
-// Outlines of a cols × rows grid, row-major, whose inner edges carry cubic tabs that interlock: a neighbour's
-// indentation is exactly the piece's tab. Tab sizes and places vary with `variant`.
-std::vector<QString> JigsawOutlines(int cols, int rows, int variant = 0);
+// The outlines the pack tool makes for a cols × rows grid, row-major, from a fixed seed.
+std::vector<QString> Jigsaw(int cols, int rows, unsigned seed = 1);
