@@ -80,7 +80,8 @@ void TBinaryWriter::WriteString(const QString& text) {
 
 void WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+  // The flush is checked here: QSaveFile commits even when buffered bytes could not be written (a full disk).
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
     throw std::runtime_error(
         QString("Не удаётся записать файл «%1»: %2").arg(fileName, file.errorString()).toStdString());
 }
