@@ -7,3 +7,4 @@ int MakeCommand(const QStringList& args);
 int CheckCommand(const QStringList& args);
 int ShowCommand(const QStringList& args);
 int CutCommand(const QStringList& args);
+int SaveGameCommand(const QStringList& args);

@@ -16,6 +16,7 @@ const Command kCommands[] = {
     {"check", CheckCommand, "check PACK.zip|FOLDER   names every problem of a pack or a data folder"},
     {"show", ShowCommand, "show FILE.level         prints a level data file as JSON"},
     {"cut", CutCommand, "cut LEVEL.ini --out DIR cuts the picture as the game does: piece PNGs and pieces.json"},
+    {"savegame", SaveGameCommand, "savegame puz.sav        prints a saved game as JSON"},
 };
 
 int Usage() {

@@ -1,0 +1,74 @@
+// SaveStateGame and LoadStateGame: the one saved game beside the program, replaced whole or not at all.
+#include <QFile>
+#include <QFileInfo>
+
+#include "game/PicPuzzle.h"
+#include "game/SavedGame.h"
+#include "platform/BinaryStream.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+QString SavedGamePath() { return ProgramFolder() + Puzzle.GameStatus.Fname; }
+
+// A damaged file is set aside rather than overwritten by the next save, and the player learns why the game
+// starts afresh.
+void SetAside(const QString& path, const QString& fault) {
+  const QString aside = path + ".bad";
+  QFile::remove(aside);
+  const QString where = QFile::rename(path, aside)
+                            ? QString("Файл сохранён как «%1».").arg(QFileInfo(aside).fileName())
+                            : QString("Отложить файл не удалось; следующее сохранение его заменит.");
+  ShowMessageBox(QString("Сохранённая игра повреждена и не загружена: %1. %2 Игра начнётся заново.").arg(fault, where),
+                 "Внимание", TMsgIcon::Warning);
+}
+}  // namespace
+
+int TPicPuzzle::SaveStateGame() {
+  try {
+    // The old file is replaced only once the new one is complete on disk.
+    WriteFileAtomically(SavedGamePath(), SavedGameBytes(*this));
+  } catch (const std::exception& e) {
+    ReportError(QString::fromStdString(e.what()));
+    return 0;
+  }
+  return 1;
+}
+
+int TPicPuzzle::LoadStateGame() {
+  const QString path = SavedGamePath();
+  if (!QFileInfo(path).isFile()) return 0;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowMessageBox(
+        QString("Не удаётся прочитать сохранённую игру «%1»: %2. Игра начнётся заново.").arg(path, file.errorString()),
+        "Внимание", TMsgIcon::Warning);
+    return 0;
+  }
+  TSavedGame saved;
+  try {
+    saved = ParseSavedGame(file.readAll());
+  } catch (const TBinaryFormatError& e) {
+    file.close();
+    SetAside(path, QString::fromStdString(e.what()));
+    return 0;
+  }
+  // Only a file read to its end reaches the game, so Puzzle is never left half-loaded.
+  CompletePuzzle = saved.CompletePuzzle;
+  saved.GameStatus.Last_PicLayer_Index = GameStatus.Last_PicLayer_Index;
+  saved.GameStatus.Fname = GameStatus.Fname;
+  GameStatus = saved.GameStatus;
+  dr = saved.dr;
+  da = saved.da;
+  level = saved.level;
+  ColCount = saved.ColCount;
+  RowCount = saved.RowCount;
+  speed_movie = saved.speed_movie;
+  limtime = saved.limtime;
+  Pack = saved.Pack;
+  Im_bkg_Path = saved.Im_bkg_Path;
+  Im_bkg_Description = saved.Im_bkg_Description;
+  ReleasePieces();
+  Pic = std::move(saved.Pic);
+  return 1;
+}

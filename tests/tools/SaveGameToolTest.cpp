@@ -1,0 +1,102 @@
+// puzzle-pack savegame: a saved game printed as JSON, and a damaged one refused with the fault named.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include "game/PicPuzzle.h"
+#include "game/SavedGame.h"
+#include "support/TestFolder.h"
+
+namespace {
+struct ToolRun {
+  int code;
+  QString out, err;
+};
+
+ToolRun SaveGameTool(const QStringList& args) {
+  QProcess tool;
+  tool.start(QCoreApplication::applicationDirPath() + "/puzzle-pack", QStringList{"savegame"} + args);
+  if (!tool.waitForFinished(60000)) return {-1, {}, "puzzle-pack did not finish: " + tool.errorString()};
+  return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+          QString::fromUtf8(tool.readAllStandardError())};
+}
+
+QByteArray TwoPieceGame() {
+  TPicPuzzle game;
+  game.CompletePuzzle = "a.jpg ";
+  game.GameStatus = {711, 620, 0, 1, 250, 130, stPaused, "null", "puz.sav"};
+  game.dr = 7;
+  game.da = 12;
+  game.level = 3;
+  game.ColCount = 2;
+  game.RowCount = 1;
+  game.speed_movie = 40;
+  game.limtime = 600;
+  game.Pack = "standart";
+  game.Im_bkg_Path = "/games/levels/data/Лес.jpg";
+  game.Im_bkg_Description = "Лес";
+  for (int i = 0; i < 2; ++i) {
+    TPicClip piece;
+    piece.bmp = std::make_unique<TBitmap32>(30 + i, 20 - i, 0x80FF0000);
+    piece.Width = 30 + i;
+    piece.Height = 20 - i;
+    piece.col = i;
+    piece.Left = i * 25;
+    piece.Angle = i ? 357.5L : 0.0L;
+    piece.Loc_bkg = {1.5f, 2, 3, 4};
+    piece.IndexAttach = i ? 1 : -1;
+    piece.Index = i;
+    piece.ID = "M 0 0";
+    game.Pic.push_back(std::move(piece));
+  }
+  return SavedGameBytes(game);
+}
+
+TEST(SaveGameTool, PrintsTheHeaderEveryPieceAndItsBitmapSize) {
+  TestFolder folder;
+  folder.Write("puz.sav", TwoPieceGame());
+  const ToolRun run = SaveGameTool({folder.File("puz.sav")});
+  ASSERT_EQ(run.code, 0) << run.err.toStdString();
+  const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+  EXPECT_EQ(json["CompletePuzzle"].toString(), "a.jpg ");
+  const QJsonObject status = json["GameStatus"].toObject();
+  EXPECT_EQ(status["PicLayer_Index"].toInt(), 1);
+  EXPECT_EQ(status["timeint"].toInt(), 250);
+  EXPECT_EQ(status["Score"].toInt(), 130);
+  EXPECT_EQ(status["IdStep"].toInt(), stPaused);
+  EXPECT_EQ(status["ParentWidth"].toInt(), 711);
+  EXPECT_EQ(status["msg"].toString(), "null");
+  EXPECT_EQ(json["dr"].toInt(), 7);
+  EXPECT_EQ(json["da"].toInt(), 12);
+  EXPECT_EQ(json["level"].toInt(), 3);
+  EXPECT_EQ(json["speed_movie"].toInt(), 40);
+  EXPECT_EQ(json["limtime"].toInt(), 600);
+  EXPECT_EQ(json["Pack"].toString(), "standart");
+  EXPECT_EQ(json["Im_bkg_Path"].toString(), "/games/levels/data/Лес.jpg");
+  EXPECT_EQ(json["Im_bkg_Description"].toString(), "Лес");
+  EXPECT_EQ(json["N"].toInt(), 2);
+  const QJsonArray pieces = json["Pic"].toArray();
+  ASSERT_EQ(pieces.size(), 2);
+  const QJsonObject second = pieces[1].toObject();
+  EXPECT_EQ(second["bmp"].toObject()["Width"].toInt(), 31);
+  EXPECT_EQ(second["bmp"].toObject()["Height"].toInt(), 19);
+  EXPECT_EQ(second["Left"].toInt(), 25);
+  EXPECT_DOUBLE_EQ(second["Angle"].toDouble(), 357.5);
+  EXPECT_DOUBLE_EQ(second["Loc_bkg"].toObject()["Left"].toDouble(), 1.5);
+  EXPECT_EQ(second["IndexAttach"].toInt(), 1);
+  EXPECT_EQ(second["ID"].toString(), "M 0 0");
+}
+
+TEST(SaveGameTool, RefusesADamagedFileNamingTheFault) {
+  TestFolder folder;
+  folder.Write("puz.sav", TwoPieceGame().chopped(3));
+  const ToolRun run = SaveGameTool({folder.File("puz.sav")});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_TRUE(run.out.isEmpty());
+  EXPECT_TRUE(run.err.contains("savegame")) << run.err.toStdString();
+}
+}  // namespace
