@@ -5,14 +5,13 @@
 #include "game/PicPuzzle.h"
 #include "platform/Events.h"
 
-namespace {
-// Shows why no level starts, in the notice state the message click clears.
 void ShowNotice(const QString& text) {
   Puzzle.GameStatus.IdStep = stNotice;
   Puzzle.GameStatus.msg = text;
   ProcessPendingEvents();
 }
 
+namespace {
 // Finds the level from `from` on and loads it; false after putting up a notice instead.
 bool FindAndLoad(int from) {
   msec = sec = min = 0;

@@ -17,5 +17,7 @@ TLevel ReadLevel(const QString& iniPath);
 
 // The notice for a search that found no level: "empty", "none" (without a final full stop) or "continue".
 QString LevelSearchNotice(const QString& result);
+// Shows why no level starts, in the notice state (999) that the message click clears.
+void ShowNotice(const QString& text);
 // True when the search result names a level file rather than a reason why there is none.
 bool IsLevelFound(const QString& result);

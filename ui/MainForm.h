@@ -73,7 +73,7 @@ class TMainForm : public QWidget {
  private:
   void BuildControls();
   void LoadPictures();
-  void StartLevel(const QString& noLevelsMessage);
+  void StartLevel(bool fullStopWhenAllDone);
   void SetButtonsByStep(int step);
 
   TAnchors* panelAnchors_;

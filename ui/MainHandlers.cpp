@@ -1,38 +1,27 @@
 // The main window's buttons and wheel: start or continue, pause, bonuses, hint, sound and turning.
+#include "game/LevelLoad.h"
 #include "game/PicPuzzle.h"
 #include "platform/Events.h"
 #include "platform/MessageBox.h"
 #include "ui/BonusForm.h"
 #include "ui/MainForm.h"
 
-namespace {
-const char* const kAllLevelsDone =
-    "Завершены все уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
-const char* const kNoLevels =
-    "Отсутствуют уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
-const char* const kThemeFinished = "Поздравляем! Вы завершили текущую тему Игры. Выберите в Игровых бонусах новую тему";
-
-void ShowNotice(const QString& text) {
-  Puzzle.GameStatus.IdStep = stNotice;
-  Puzzle.GameStatus.msg = text;
-  ProcessPendingEvents();
-}
-}  // namespace
-
-// Finds the next level of the pack and starts it, or puts up the notice that says why there is none.
-void TMainForm::StartLevel(const QString& noLevelsMessage) {
+// Finds the next level of the pack and starts it, or puts up the notice that says why there is none. The start
+// button's own notice for a finished game ends with a full stop; the one after a purchase does not.
+void TMainForm::StartLevel(bool fullStopWhenAllDone) {
   const QString found = Puzzle.UpdateLevel(Puzzle.level, Puzzle.Pack, Puzzle.CompletePuzzle);
-  if (found == "none") {
-    ShowNotice(noLevelsMessage);
-  } else if (found == "empty") {
-    ShowNotice(kNoLevels);
-  } else if (found == "continue") {
-    ShowNotice(kThemeFinished);
-  } else {
-    Puzzle.GetDataFromPack(found);
-    Puzzle.ImageLoadFromFile(Puzzle.Im_bkg_Path);
-    Puzzle.StartGame();
+  if (!IsLevelFound(found)) {
+    ShowNotice(LevelSearchNotice(found) + (found == "none" && fullStopWhenAllDone ? "." : ""));
+    return;
   }
+  try {
+    Puzzle.GetDataFromPack(found);
+  } catch (const TLevelError& e) {
+    ShowNotice(e.Text());  // a damaged level refuses to start; the game is as it was
+    return;
+  }
+  Puzzle.ImageLoadFromFile(Puzzle.Im_bkg_Path);
+  Puzzle.StartGame();
 }
 
 void TMainForm::BmpButton1Click() {
@@ -42,7 +31,7 @@ void TMainForm::BmpButton1Click() {
       Puzzle.StopGame();
       Puzzle.ClearGame();
     }
-    if (Puzzle.GameStatus.IdStep == stIdle) StartLevel(QString(kAllLevelsDone) + ".");
+    if (Puzzle.GameStatus.IdStep == stIdle) StartLevel(true);
     return;
   }
   if (Puzzle.GameStatus.IdStep == stSavedGameWaiting) {
@@ -51,7 +40,7 @@ void TMainForm::BmpButton1Click() {
     BmpButton1->setText("Начать");
     BmpButton1->Tag = 0;
   } else if (Puzzle.GameStatus.IdStep == stIdle) {
-    StartLevel(kAllLevelsDone);
+    StartLevel(false);
     if (Puzzle.GameStatus.IdStep == stPlaying) {
       BmpButton1->setText("Начать");
       BmpButton1->Tag = 0;
