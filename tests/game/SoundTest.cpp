@@ -41,8 +41,6 @@ class SoundTest : public GameFixture {
 
   // What the music player was told since the level started.
   QStringList MusicSinceStart() { return Music().log.mid(2); }
-
-  RecordingPlayers players;
 };
 
 TEST_F(SoundTest, BeforeAnyLevelTheSwitchHasNothingToMute) {
@@ -212,7 +210,8 @@ TEST_F(SoundTest, PressAndLockEffectsPlayWhileMuted) {
 
 class MissingMusicTest : public GameFixture {
  protected:
-  RecordingPlayers players{{"background_music.mp3"}};
+  // Made after the fixture's own recording players, so its list of missing files is the one in force.
+  RecordingPlayers musicMissing{{"background_music.mp3"}};
 };
 
 TEST_F(MissingMusicTest, ALevelGoesOnSilentlyAndTheSwitchStaysHarmless) {
