@@ -38,7 +38,13 @@ void TBmpButton::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(rect().adjusted(1, 1, -1, -1), 10, 10);
   }
   const QRect textRect = rect().adjusted(4, 2, -4, -2).translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
-  painter.setFont(font());
+  // A long caption such as "Продолжить" shrinks until it fits the face.
+  QFont captionFont = font();
+  while (captionFont.pixelSize() > 7 &&
+         QFontMetrics(captionFont).boundingRect(textRect, Qt::AlignCenter | Qt::TextWordWrap, text()).width() >
+             textRect.width())
+    captionFont.setPixelSize(captionFont.pixelSize() - 1);
+  painter.setFont(captionFont);
   painter.setPen(QColor(255, 255, 255, 150));
   painter.drawText(textRect.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, text());
   painter.setPen(isEnabled() ? QColor(20, 20, 20) : QColor(70, 70, 70));
