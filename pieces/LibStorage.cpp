@@ -2,7 +2,6 @@
 #include "pieces/LibStorage.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "pieces/Lanczos.h"
+#include "platform/BinaryStream.h"
 
 namespace {
 std::filesystem::path FsPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
@@ -74,12 +74,9 @@ void CombineBmp(const TBitmap32& mask, TBitmap32& source) {
 void FileCopy(const QString& SourceFileName, const QString& TargetFileName) {
   QFile source(SourceFileName);
   if (!source.open(QIODevice::ReadOnly)) throw FileError("открыть", SourceFileName, source.errorString());
-  QSaveFile target(TargetFileName);
-  if (!target.open(QIODevice::WriteOnly)) throw FileError("создать", TargetFileName, target.errorString());
   const QByteArray bytes = source.readAll();
   if (source.error() != QFileDevice::NoError) throw FileError("прочитать", SourceFileName, source.errorString());
-  if (target.write(bytes) != bytes.size() || !target.commit())
-    throw FileError("записать", TargetFileName, target.errorString());
+  WriteFileAtomically(TargetFileName, bytes);
   std::error_code error;
   const auto time = std::filesystem::last_write_time(FsPath(SourceFileName), error);
   if (!error) std::filesystem::last_write_time(FsPath(TargetFileName), time, error);

@@ -1,5 +1,6 @@
 // puzzle-pack cut: cuts a level's picture into its pieces exactly as the game does, and shows the result: one PNG per
 // piece named after its index, pieces.json with each piece's grid place, margins, size and home, and the cut's time.
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cstdio>
 
 #include "game/LevelData.h"
@@ -15,6 +15,7 @@
 #include "game/LevelSettings.h"
 #include "pieces/LibStorage.h"
 #include "pieces/PieceCut.h"
+#include "platform/BinaryStream.h"
 #include "platform/Jpeg.h"
 #include "tools/pack/Commands.h"
 
@@ -38,10 +39,12 @@ TBitmap32 LevelPicture(const QString& path) {
   return picture;
 }
 
-void Save(const QString& path, const std::function<bool(QSaveFile&)>& write) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-    throw std::runtime_error("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+QByteArray Png(const TBitmap32& bmp) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !bmp.Image().save(&buffer, "PNG"))
+    throw std::runtime_error("cannot encode a piece as PNG");
+  return bytes;
 }
 
 QJsonObject Report(const TCutPiece& piece) {
@@ -84,8 +87,7 @@ int CutCommand(const QStringList& args) {
   const QDir dir(out);
   QJsonArray report;
   for (const TCutPiece& piece : pieces) {
-    Save(dir.filePath(QString("%1.png").arg(piece.Index)),
-         [&](QSaveFile& file) { return piece.bmp->Image().save(&file, "PNG"); });
+    WriteFileAtomically(dir.filePath(QString("%1.png").arg(piece.Index)), Png(*piece.bmp));
     report.append(Report(piece));
   }
   const TCutGrid grid = CutGrid(input.picture.Width(), input.picture.Height(), input.ColCount, input.RowCount);
@@ -99,8 +101,7 @@ int CutCommand(const QStringList& args) {
                           {"PicHeight", grid.PicHeight},
                           {"cutMilliseconds", ms},
                           {"pieces", report}};
-  Save(dir.filePath("pieces.json"),
-       [&](QSaveFile& file) { return file.write(QJsonDocument(level).toJson(QJsonDocument::Indented)) >= 0; });
+  WriteFileAtomically(dir.filePath("pieces.json"), QJsonDocument(level).toJson(QJsonDocument::Indented));
   std::printf("%d pieces cut in %.1f ms; written to %s\n", static_cast<int>(pieces.size()), ms,
               QDir::toNativeSeparators(dir.absolutePath()).toUtf8().constData());
   return 0;
