@@ -28,6 +28,26 @@ void SetTrayVisible(TImage32* tray, bool visible) {
   if (tray) tray->setVisible(visible);
 }
 
+void SetTrayMouseEvents(TImage32* tray, bool on) {
+  TLayerCollection& layers = tray->Layers();
+  for (int i = 0; i < layers.Count(); ++i) {
+    layers.Items(i)->SetMouseEvents(on);
+    layers.Items(i)->Changed();
+  }
+}
+
+// A won or lost level leaves only the whole picture: no pieces, no layers, no running timers.
+void ClearFinishedLevel(TPicPuzzle& game) {
+  game.Im_Bkg->Bitmap().SetMasterAlpha(255);
+  SetTrayVisible(game.Im_list, false);
+  game.ReleasePieces();
+  game.SetSelection(nullptr);
+  TPicPuzzle::DestroyLayers(game.Im_list);
+  TPicPuzzle::DestroyLayers(game.Im_Bkg);
+  game.Timer->stop();
+  game.Clock->stop();
+}
+
 // Every piece layer shows its piece through its own bitmap, whose master alpha hides or dims it.
 void SetLayerAlpha(TCustomLayer* layer, int alpha) {
   if (auto* piece = dynamic_cast<TCustomAffineLayer*>(layer)) piece->Bitmap().SetMasterAlpha(alpha);
@@ -180,11 +200,7 @@ int TPicPuzzle::StopGame() {
     layer->SetMouseEvents(false);
     layer->Changed();
   }
-  TLayerCollection& tray = Im_list->Layers();
-  for (int i = 0; i < tray.Count(); ++i) {
-    tray.Items(i)->SetMouseEvents(false);
-    tray.Items(i)->Changed();
-  }
+  SetTrayMouseEvents(Im_list, false);
   if (speed_movie != 0) SetTrayVisible(Im_list, false);
   Im_Bkg->Bitmap().SetMasterAlpha(255);
   Timer->stop();
@@ -204,11 +220,7 @@ void TPicPuzzle::PlayGame() {
     layer->SetMouseEvents(!locked);
     layer->Changed();
   }
-  TLayerCollection& tray = Im_list->Layers();
-  for (int i = 0; i < tray.Count(); ++i) {
-    tray.Items(i)->SetMouseEvents(true);
-    tray.Items(i)->Changed();
-  }
+  SetTrayMouseEvents(Im_list, true);
   if (speed_movie != 0) SetTrayVisible(Im_list, true);
   Im_Bkg->Bitmap().SetMasterAlpha(kPlayingPictureAlpha);
   Timer->start();
@@ -224,14 +236,7 @@ void TPicPuzzle::winGame() {
   MediaPlayerBKG->Stop();
   MediaPlayerBKG->OnNotify = nullptr;
   OpenAndPlayBackground(ProgramFolder() + kWinJingle);
-  Im_Bkg->Bitmap().SetMasterAlpha(255);
-  SetTrayVisible(Im_list, false);
-  ReleasePieces();
-  SetSelection(nullptr);
-  DestroyLayers(Im_list);
-  DestroyLayers(Im_Bkg);
-  Timer->stop();
-  Clock->stop();
+  ClearFinishedLevel(*this);
   GameStatus.msg = "Паздравляем! Вы собрали этот уровень! " + kBreak + kBreak + kBreak + Im_bkg_Description + kBreak +
                    kBreak + kBreak + "СЛЕДУЮЩИЙ";
 }
@@ -239,14 +244,7 @@ void TPicPuzzle::winGame() {
 void TPicPuzzle::wonGame() {
   GameStatus.IdStep = stLost;
   ProcessPendingEvents();
-  Im_Bkg->Bitmap().SetMasterAlpha(255);
-  SetTrayVisible(Im_list, false);
-  ReleasePieces();
-  SetSelection(nullptr);
-  DestroyLayers(Im_list);
-  DestroyLayers(Im_Bkg);
-  Timer->stop();
-  Clock->stop();
+  ClearFinishedLevel(*this);
   GameStatus.msg = "Этот уровень вы не успели собрать! Попробуйте еще раз!" + kBreak + kBreak + "ПРОДОЛЖИТЬ";
 }
 

@@ -2,20 +2,8 @@
 #include "GameFixture.h"
 
 #include "game/PicPuzzle.h"
-#include "platform/ProgramFolder.h"
-
-void ResetPuzzle() {
-  Puzzle = TPicPuzzle();
-  msec = sec = min = 0;
-}
 
 void GameFixture::SetUp() {
-  ResetPuzzle();
-  SetProgramFolder(folder.Path());
-  SetMessageBoxHook([this](const QString& text, const QString& caption, TMsgIcon, TMsgButtons buttons) {
-    messages << caption + "|" + text;
-    return buttons == TMsgButtons::YesNo ? answer : TMsgResult::Ok;
-  });
   board = std::make_unique<TImage32>();
   board->resize(581, 489);
   board->SetScaleMode(smResize);
@@ -29,9 +17,6 @@ void GameFixture::SetUp() {
 
 void GameFixture::TearDown() {
   Puzzle.Destroy();
-  ResetPuzzle();
   tray.reset();
   board.reset();
-  SetMessageBoxHook(nullptr);
-  SetProgramFolder(QString());
 }

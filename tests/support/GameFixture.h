@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-#include <QStringList>
 #include <memory>
 
 #include "RecordingPlayer.h"
-#include "TestFolder.h"
-#include "platform/MessageBox.h"
+#include "TestProgram.h"
 #include "play/ImageView.h"
 
 class GameFixture : public ::testing::Test {
@@ -17,15 +14,10 @@ class GameFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Every message box shown so far, as "caption|text".
-  QStringList messages;
-  // What a Yes/No box answers.
-  TMsgResult answer = TMsgResult::No;
-  TestFolder folder;
+  TestProgram program;
+  TestFolder& folder = program.folder;
+  QStringList& messages = program.messages;
   RecordingPlayers players;
   std::unique_ptr<TImage32> board;
   std::unique_ptr<TImage32> tray;
 };
-
-// Puts the game object back to its state at program start (zero-filled, not created).
-void ResetPuzzle();

@@ -1,6 +1,7 @@
 // Test entry point: a headless Qt application so widgets, timers and images work in every test.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 #include "platform/Random.h"
 

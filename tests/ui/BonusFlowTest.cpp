@@ -41,12 +41,6 @@ void WriteLevel(const TestFolder& folder, const QString& name, int number, const
 class BonusFromMainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetPuzzle();
-    SetProgramFolder(folder.Path());
-    SetMessageBoxHook([this](const QString& text, const QString& caption, TMsgIcon, TMsgButtons) {
-      messages << caption + "|" + text;
-      return TMsgResult::No;
-    });
     WriteLevel(folder, "sea1", 1, "Море");
     WriteLevel(folder, "sea4", 4, "Море");
     WriteLevel(folder, "home", 0, "standart");
@@ -60,9 +54,6 @@ class BonusFromMainWindow : public ::testing::Test {
     bonus.reset();
     main->close();
     main.reset();
-    ResetPuzzle();
-    SetMessageBoxHook(nullptr);
-    SetProgramFolder(QString());
   }
 
   // Runs `act` once `window` is up: the game lets events run before it shows a window, too.
@@ -89,9 +80,10 @@ class BonusFromMainWindow : public ::testing::Test {
     tile->OnClick(tile);
   }
 
-  TestFolder folder;
+  TestProgram program;
+  TestFolder& folder = program.folder;
+  QStringList& messages = program.messages;
   RecordingPlayers players;
-  QStringList messages;
   std::unique_ptr<TMainForm> main;
   std::unique_ptr<TBonusForm> bonus;
   std::unique_ptr<TStoragePack> chooser;

@@ -1,12 +1,13 @@
 // The main window: its layout rules, its status loop and the buttons that need no level.
+#include <gtest/gtest.h>
+
 #include <QGroupBox>
 #include <QTimer>
 
 #include "game/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
-#include "support/GameFixture.h"
 #include "support/RecordingPlayer.h"
-#include "support/TestFolder.h"
+#include "support/TestProgram.h"
 #include "ui/Anchors.h"
 #include "ui/MainForm.h"
 #include "ui/RaisedLabel.h"
@@ -14,27 +15,16 @@
 namespace {
 class MainWindow : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetPuzzle();
-    SetProgramFolder(folder.Path());
-    SetMessageBoxHook([this](const QString& text, const QString& caption, TMsgIcon, TMsgButtons buttons) {
-      messages << caption + "|" + text;
-      return buttons == TMsgButtons::YesNo ? answer : TMsgResult::Ok;
-    });
-    form = std::make_unique<TMainForm>();
-  }
+  void SetUp() override { form = std::make_unique<TMainForm>(); }
   void TearDown() override {
     form->close();
     form.reset();
-    ResetPuzzle();
-    SetMessageBoxHook(nullptr);
-    SetProgramFolder(QString());
   }
 
-  TestFolder folder;
+  TestProgram program;
+  TestFolder& folder = program.folder;
+  QStringList& messages = program.messages;
   RecordingPlayers players;
-  QStringList messages;
-  TMsgResult answer = TMsgResult::No;
   std::unique_ptr<TMainForm> form;
 };
 
@@ -218,7 +208,7 @@ TEST_F(MainWindow, ClosingWhilePausedAsksNothing) {
 
 TEST_F(MainWindow, ClosingWhilePlayingAsksWhetherToSave) {
   Puzzle.GameStatus.IdStep = stPlaying;
-  answer = TMsgResult::No;
+  program.answer = TMsgResult::No;
   form->close();
   EXPECT_TRUE(messages.contains("|Сохранить результаты игры?"));
   EXPECT_FALSE(QFile::exists(folder.File("puz.sav")));

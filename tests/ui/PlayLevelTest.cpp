@@ -1,4 +1,6 @@
 // A whole level played through the real window with mouse and wheel events: won by hand, lost by clock and conveyor.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,9 +10,8 @@
 #include "game/PicPuzzle.h"
 #include "pieces/RotLayer.h"
 #include "platform/ProgramFolder.h"
-#include "support/GameFixture.h"
 #include "support/RecordingPlayer.h"
-#include "support/TestFolder.h"
+#include "support/TestProgram.h"
 #include "ui/MainForm.h"
 
 namespace {
@@ -22,12 +23,6 @@ constexpr int kTrayLevel = 3;  // "standart" level 3: 3 × 3 pieces riding the t
 class PlayLevel : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetPuzzle();
-    SetProgramFolder(folder.Path());
-    SetMessageBoxHook([this](const QString& text, const QString& caption, TMsgIcon, TMsgButtons) {
-      messages << caption + "|" + text;
-      return TMsgResult::No;
-    });
     ASSERT_TRUE(QFile::copy(PacksFolder() + "standart.zip", folder.File("standart.zip")));
     form = std::make_unique<TMainForm>();
     form->show();
@@ -42,9 +37,6 @@ class PlayLevel : public ::testing::Test {
   void TearDown() override {
     form->close();
     form.reset();
-    ResetPuzzle();
-    SetMessageBoxHook(nullptr);
-    SetProgramFolder(QString());
   }
 
   TRotLayer* Layer(TImage32* view, int index) const { return dynamic_cast<TRotLayer*>(view->Layers().Items(index)); }
@@ -86,9 +78,10 @@ class PlayLevel : public ::testing::Test {
     QTest::mouseRelease(form->Image_Bkg, Qt::LeftButton, Qt::NoModifier, to);
   }
 
-  TestFolder folder;
+  TestProgram program;
+  TestFolder& folder = program.folder;
+  QStringList& messages = program.messages;
   RecordingPlayers players;
-  QStringList messages;
   std::unique_ptr<TMainForm> form;
 };
 
