@@ -8,33 +8,13 @@
 
 #include "game/SavedGame.h"
 #include "tools/pack/Commands.h"
+#include "tools/pack/PieceJson.h"
 
 namespace {
-QJsonObject Rect(const TFloatRect& r) {
-  return {{"Left", r.Left}, {"Top", r.Top}, {"Right", r.Right}, {"Bottom", r.Bottom}};
-}
-
 QJsonObject Piece(const TPicClip& p) {
-  return {{"bmp", QJsonObject{{"Width", p.bmp ? p.bmp->Width() : 0}, {"Height", p.bmp ? p.bmp->Height() : 0}}},
-          {"row", p.row},
-          {"col", p.col},
-          {"Width", p.Width},
-          {"Height", p.Height},
-          {"Top", p.Top},
-          {"Left", p.Left},
-          {"SpeedRotation", p.SpeedRotation},
-          {"AngleRotation", p.AngleRotation},
-          {"DistanceMoving", p.DistanceMoving},
-          {"Angle", static_cast<double>(p.Angle)},
-          {"Loc_bkg", Rect(p.Loc_bkg)},
-          {"Loc_list", Rect(p.Loc_list)},
-          {"IdLeft", p.IdLeft},
-          {"IdRight", p.IdRight},
-          {"IdUp", p.IdUp},
-          {"IdDown", p.IdDown},
-          {"IndexAttach", p.IndexAttach},
-          {"Index", p.Index},
-          {"ID", p.ID}};
+  QJsonObject piece = PieceJson(p);
+  piece["bmp"] = QJsonObject{{"Width", p.bmp ? p.bmp->Width() : 0}, {"Height", p.bmp ? p.bmp->Height() : 0}};
+  return piece;
 }
 }  // namespace
 

@@ -6,34 +6,7 @@
 
 #include "game/LevelData.h"
 #include "tools/pack/Commands.h"
-
-namespace {
-QJsonObject Rect(const TFloatRect& r) {
-  return {{"Left", r.Left}, {"Top", r.Top}, {"Right", r.Right}, {"Bottom", r.Bottom}};
-}
-
-QJsonObject Record(const TPicClip& p) {
-  return {{"row", p.row},
-          {"col", p.col},
-          {"Width", p.Width},
-          {"Height", p.Height},
-          {"Top", p.Top},
-          {"Left", p.Left},
-          {"SpeedRotation", p.SpeedRotation},
-          {"AngleRotation", p.AngleRotation},
-          {"DistanceMoving", p.DistanceMoving},
-          {"Angle", static_cast<double>(p.Angle)},
-          {"Loc_bkg", Rect(p.Loc_bkg)},
-          {"Loc_list", Rect(p.Loc_list)},
-          {"IdLeft", p.IdLeft},
-          {"IdRight", p.IdRight},
-          {"IdUp", p.IdUp},
-          {"IdDown", p.IdDown},
-          {"IndexAttach", p.IndexAttach},
-          {"Index", p.Index},
-          {"ID", p.ID}};
-}
-}  // namespace
+#include "tools/pack/PieceJson.h"
 
 int ShowCommand(const QStringList& args) {
   if (args.size() != 1) {
@@ -42,7 +15,7 @@ int ShowCommand(const QStringList& args) {
   }
   const TLevelData data = ReadLevelData(args[0]);
   QJsonArray records;
-  for (const TPicClip& piece : data.Pic) records.append(Record(piece));
+  for (const TPicClip& piece : data.Pic) records.append(PieceJson(piece));
   const QJsonObject level{{"dr", data.dr},
                           {"da", data.da},
                           {"GameStatus", QJsonObject{{"PicLayer_Index", data.PicLayer_Index},
