@@ -13,6 +13,8 @@ class TestFolder {
   QString File(const QString& name) const;
   // Writes bytes to a file inside the folder, creating subfolders as needed.
   void Write(const QString& name, const QByteArray& bytes) const;
+  // Copies every file below the folder `from` into the subfolder `name` of this one, keeping their subfolders.
+  void CopyFolder(const QString& from, const QString& name = QString()) const;
 
  private:
   QTemporaryDir dir_;

@@ -11,24 +11,23 @@
 #include "game/LevelSettings.h"
 #include "game/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
+#include "support/SourceTree.h"
 #include "support/TestFolder.h"
 
 namespace {
 // The packs as committed, found from this file's place in the source tree.
-QString PacksFolder() { return QFileInfo(QString(__FILE__)).absoluteDir().filePath("../../packs/"); }
-
 struct Theme {
   int levels = 0, smallest = 100, largest = 0, withTray = 0;
 };
 
 TEST(DefaultPacks, EveryLevelChecksAndTheThemesAreComplete) {
-  const QStringList packs = QDir(PacksFolder()).entryList({"*.zip"}, QDir::Files);
+  const QStringList packs = QDir(SourcePacksFolder()).entryList({"*.zip"}, QDir::Files);
   ASSERT_EQ(packs, QStringList({"priroda.zip", "standart.zip"}));
   TestFolder data;
   QMap<QString, Theme> themes;
   for (const QString& pack : packs) {
     TestFolder one;
-    UnCompressData(PacksFolder() + pack, one.Path());
+    UnCompressData(SourcePacksFolder() + pack, one.Path());
     EXPECT_EQ(CheckLevelFolder(one.Path()), QStringList()) << pack.toStdString();
     for (const QString& ini : ListLevelFiles(one.Path())) {
       const TLevelSettings s = ReadLevelSettings(one.File(ini));
@@ -56,7 +55,7 @@ TEST(DefaultPacks, FirstStartUnpacksThemAndFindsTheFirstLevel) {
   TestFolder program;
   SetProgramFolder(program.Path());
   for (const QString& pack : {"standart.zip", "priroda.zip"})
-    ASSERT_TRUE(QFile::copy(PacksFolder() + pack, program.File(pack)));
+    ASSERT_TRUE(QFile::copy(SourcePacksFolder() + pack, program.File(pack)));
   Puzzle.CheckPack();
   EXPECT_EQ(QDir(program.Path()).entryList({"*.zip"}, QDir::Files), QStringList());
   EXPECT_EQ(Puzzle.UpdateLevel(0, "standart", QString()), "st01_aitzgorri.ini");

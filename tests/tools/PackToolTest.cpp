@@ -13,6 +13,7 @@
 
 #include "game/LevelData.h"
 #include "platform/ZipArchive.h"
+#include "support/SourceTree.h"
 #include "support/TestFolder.h"
 
 namespace {
@@ -133,7 +134,7 @@ TEST_F(PackTool, RefusesBadInputWithAMessage) {
 namespace {
 // The packs the build puts beside the game pass the tool's own check.
 TEST(PackToolOnDefaultPacks, CheckPasses) {
-  const QDir packs(QFileInfo(QString(__FILE__)).absoluteDir().filePath("../../packs"));
+  const QDir packs(SourcePacksFolder());
   for (const char* pack : {"standart.zip", "priroda.zip"}) {
     const ToolRun check = PuzzlePack({"check", packs.filePath(pack)});
     EXPECT_EQ(check.code, 0) << pack << "\n" << check.out.toStdString();

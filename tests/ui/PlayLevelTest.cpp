@@ -11,19 +11,17 @@
 #include "pieces/RotLayer.h"
 #include "platform/ProgramFolder.h"
 #include "support/RecordingPlayer.h"
+#include "support/SourceTree.h"
 #include "support/TestProgram.h"
 #include "ui/MainForm.h"
 
 namespace {
-// The default packs as committed, found from this file's place in the source tree.
-QString PacksFolder() { return QFileInfo(QString(__FILE__)).absoluteDir().filePath("../../packs/"); }
-
 constexpr int kTrayLevel = 3;  // "standart" level 3: 3 × 3 pieces riding the tray
 
 class PlayLevel : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(QFile::copy(PacksFolder() + "standart.zip", folder.File("standart.zip")));
+    ASSERT_TRUE(QFile::copy(SourcePacksFolder() + "standart.zip", folder.File("standart.zip")));
     form = std::make_unique<TMainForm>();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
