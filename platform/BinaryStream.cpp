@@ -3,10 +3,12 @@
 
 #include <QSaveFile>
 #include <bit>
+#include <cerrno>
 #include <cstring>
 #include <string>
 
 #include "platform/Ext80.h"
+#include "platform/WriteErrorText.h"
 
 const std::uint8_t* TBinaryReader::Take(qsizetype count) {
   if (count > Remaining())
@@ -81,7 +83,11 @@ void TBinaryWriter::WriteString(const QString& text) {
 void WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
   QSaveFile file(fileName);
   // The flush is checked here: QSaveFile commits even when buffered bytes could not be written (a full disk).
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+  errno = 0;
+  const bool written =
+      file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
+  const int error = errno;  // taken at once: the clean-up below may change it
+  if (!written)
     throw std::runtime_error(
-        QString("Не удаётся записать файл «%1»: %2").arg(fileName, file.errorString()).toStdString());
+        QString("Не удаётся записать файл «%1»: %2").arg(fileName, WriteErrorText(fileName, error)).toStdString());
 }
