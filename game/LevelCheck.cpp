@@ -61,13 +61,8 @@ QStringList CheckLevel(const QString& folder, const QString& iniName) {
   if (s.image != base + ".jpg")
     if (const QString problem = CheckPicture(folder + base + ".jpg"); !problem.isEmpty())
       problems << problem + " (миниатюра для выбора картинок)";
+  // Fewer records than the grid is refused by ReadLevel; more is allowed and the extra ones are never used.
   const int needed = s.ColCount * s.RowCount;
-  if (static_cast<int>(level.data.Pic.size()) != needed)
-    problems << QString("в файле данных %1 деталей, а сетке %2 × %3 нужно %4")
-                    .arg(level.data.Pic.size())
-                    .arg(s.ColCount)
-                    .arg(s.RowCount)
-                    .arg(needed);
   for (int k = 0; k < needed; ++k)
     for (const QString& problem : CheckOutline(level.data.Pic[k].ID))
       problems

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // Every problem found, each naming its file: keys that do not parse, a missing data file or picture, a picture that
-// does not decode, a piece count other than the grid's, an outline that does not parse, leaves the 800 × 800
+// does not decode, fewer pieces than the grid needs, an outline that does not parse, leaves the 800 × 800
 // pattern or encloses no shape reaching each side of its cell. Empty when all is well.
 QStringList CheckLevelFolder(const QString& folder);
 

@@ -85,10 +85,15 @@ void TPicPuzzle::GetDataFromPack(const QString& Fname) {
   dr = d.dr;
   da = d.da;
   ReleasePieces();
+  // Records beyond the grid take no part in the level: no cut, no layer, no place in the saved game.
+  d.Pic.resize(static_cast<std::size_t>(s.ColCount) * s.RowCount);
   Pic = std::move(d.Pic);
 }
 
 void TPicPuzzle::LoadNewLevel() {
+  // The win is kept before the next level is looked for: a next level that is missing, damaged or fails to
+  // start must not cost the stars and the completed picture.
+  SaveStateGame();
   if (!FindAndLoad(level + 1)) return;
   // The fresh level is saved at once, so a crash or quit from here on resumes it.
   StopGame();

@@ -110,3 +110,20 @@ TEST_F(CreateMatrixPicsTest, APieceTableReplacedDuringTheCutIsNotOverwritten) {
   EXPECT_EQ(Puzzle.Pic[0].bmp, nullptr);
 }
 }  // namespace
+
+namespace {
+// A thumbnail that does not move never comes into reach and the level cannot be won.
+TEST_F(CreateMatrixPicsTest, EveryThumbnailMovesAndTurnsWithinItsRange) {
+  Level(3, 3);
+  for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+    SeedRandom(seed);
+    Puzzle.CreateMatrixPics();
+    for (const TPicClip& clip : Puzzle.Pic) {
+      EXPECT_GE(clip.DistanceMoving, 1) << "seed " << seed;
+      EXPECT_LE(clip.DistanceMoving, 29) << "seed " << seed;
+      EXPECT_GE(clip.AngleRotation, 0) << "seed " << seed;
+      EXPECT_LE(clip.AngleRotation, 89) << "seed " << seed;
+    }
+  }
+}
+}  // namespace
