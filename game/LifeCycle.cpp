@@ -155,8 +155,7 @@ void TPicPuzzle::StartGame() {
   }
   Im_Bkg->Bitmap().SetMasterAlpha(kPlayingPictureAlpha);
   Timer->setInterval(speed_movie);
-  Timer->start();
-  Clock->start();
+  StartTimers();
   msec = sec = min = 0;
   GameStatus.timeint = 0;
   GameStatus.IdStep = stPlaying;
@@ -180,12 +179,12 @@ void TPicPuzzle::RestoreGame() {
   CreatePicS();
   // Placing the pieces may already have won the level; that outcome stands.
   if (GameStatus.IdStep == stWon) return;
-  if (GameStatus.timeint == 0) GameStatus.timeint = kResumeSeconds;
+  // Saved at its start, before the first tick: the level's own time, where it has one.
+  if (GameStatus.timeint == 0) GameStatus.timeint = limtime > 0 ? limtime : kResumeSeconds;
   msec = 0;
   sec = (limtime - GameStatus.timeint) % 60;
   min = (limtime - GameStatus.timeint) / 60;
-  Timer->start();
-  Clock->start();
+  StartTimers();
   GameStatus.IdStep = stPlaying;
 }
 
@@ -223,8 +222,7 @@ void TPicPuzzle::PlayGame() {
   SetTrayMouseEvents(Im_list, true);
   if (speed_movie != 0) SetTrayVisible(Im_list, true);
   Im_Bkg->Bitmap().SetMasterAlpha(kPlayingPictureAlpha);
-  Timer->start();
-  Clock->start();
+  StartTimers();
   if (!MediaPlayerBKG->FileName().isEmpty() && MediaPlayerBKG->Tag == 0) MediaPlayerBKG->Play();
   GameStatus.IdStep = -GameStatus.IdStep;
   ProcessPendingEvents();
@@ -246,6 +244,12 @@ void TPicPuzzle::wonGame() {
   ProcessPendingEvents();
   ClearFinishedLevel(*this);
   GameStatus.msg = "Этот уровень вы не успели собрать! Попробуйте еще раз!" + kBreak + kBreak + "ПРОДОЛЖИТЬ";
+}
+
+// A level without a tray has no conveyor to move: its timer would only fire on every pass of the event loop.
+void TPicPuzzle::StartTimers() {
+  if (speed_movie > 0) Timer->start();
+  Clock->start();
 }
 
 void TPicPuzzle::ClockTick(QObject* Sender) {

@@ -116,6 +116,9 @@ class TPicPuzzle {
   // Saved game.
   int SaveStateGame();
   int LoadStateGame();
+  // After a load: true when the saved game holds a level that can go on, its picture found at its stored path or
+  // under its name in the data folder (the path then points there). Says so when the picture is gone.
+  bool HoldsLevelToResume();
 
   // Sound.
   void MediaPlayerBKGNotify(QObject* Sender);
@@ -159,6 +162,8 @@ class TPicPuzzle {
 
  private:
   void OpenAndPlayBackground(const QString& file);
+  // Starts the clock, and the conveyor when the level has a tray.
+  void StartTimers();
   // Plays a file relative to the program folder on the effects player; effects ignore the mute flag.
   void PlayEffect(const QString& relativeFile);
 

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "game/LevelFolder.h"
 #include "game/PicPuzzle.h"
 #include "game/SavedGame.h"
 #include "platform/BinaryStream.h"
@@ -71,4 +72,21 @@ int TPicPuzzle::LoadStateGame() {
   ReleasePieces();
   Pic = std::move(saved.Pic);
   return 1;
+}
+
+bool TPicPuzzle::HoldsLevelToResume() {
+  if (Pic.empty()) return false;  // a won level is saved without pieces: only its stars and pictures go on
+  if (QFileInfo(Im_bkg_Path).isFile()) return true;
+  // The full path is of the folder the game was saved in; a moved folder or another machine keeps the
+  // picture under the same name among the level data.
+  const QString here = LevelDataFolder() + QFileInfo(Im_bkg_Path).fileName();
+  if (QFileInfo(here).isFile()) {
+    Im_bkg_Path = here;
+    return true;
+  }
+  ShowMessageBox(QString("Картинка сохранённого уровня «%1» не найдена, поэтому уровень начнётся заново. Звёзды и "
+                         "собранные картинки сохранены.")
+                     .arg(QFileInfo(Im_bkg_Path).fileName()),
+                 "Внимание", TMsgIcon::Warning);
+  return false;
 }

@@ -208,10 +208,17 @@ void TMainForm::FormCreate() {
   Puzzle.GameStatus.Fname = "puz.sav";
   int loaded = 0;
   RunReported([&] { loaded = Puzzle.LoadStateGame(); });
-  if (loaded == 1) {
+  if (loaded == 1 && Puzzle.HoldsLevelToResume()) {
     Puzzle.GameStatus.IdStep = stSavedGameWaiting;
     BmpButton1->setText("Продолжить");
     BmpButton1->Tag = 1;
+  } else if (loaded == 1) {
+    // Nothing to go on with, but the stars, the theme and the completed pictures stay.
+    Puzzle.ReleasePieces();
+    Puzzle.GameStatus.IdStep = stIdle;
+    Puzzle.GameStatus.msg = "null";
+    BmpButton1->setText("Начать");
+    BmpButton1->Tag = 0;
   } else {
     Puzzle.level = 0;
     Puzzle.GameStatus.Score = 100;
@@ -249,6 +256,20 @@ void TMainForm::FormClose() {
     }
   }
   Puzzle.Destroy();
+}
+
+void TMainForm::EndSession() {
+  if (closing_) return;
+  closing_ = true;
+  daemon->stop();
+  const TUnattendedMessages unattended;  // whatever the save has to say must not wait for a person
+  const int step = Puzzle.GameStatus.IdStep;
+  if (step == stPlaying || step == stPaused) {
+    Puzzle.StopGame();
+    Puzzle.SaveStateGame();
+  }
+  Puzzle.Destroy();
+  close();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -36,7 +36,15 @@ void TMainForm::BmpButton1Click() {
   }
   if (Puzzle.GameStatus.IdStep == stSavedGameWaiting) {
     BmpButton1->Tag = 0;
-    Puzzle.RestoreGame();
+    try {
+      Puzzle.RestoreGame();
+    } catch (...) {
+      // A level that cannot go on is given up once; the next press starts afresh with the progress kept.
+      Puzzle.ClearGame();
+      Puzzle.ReleasePieces();
+      BmpButton1->setText("Начать");
+      throw;
+    }
     BmpButton1->setText("Начать");
     BmpButton1->Tag = 0;
   } else if (Puzzle.GameStatus.IdStep == stIdle) {

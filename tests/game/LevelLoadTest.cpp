@@ -6,6 +6,7 @@
 #include "game/LevelData.h"
 #include "game/LevelLoad.h"
 #include "game/PicPuzzle.h"
+#include "game/SavedGame.h"
 #include "platform/BinaryStream.h"
 #include "platform/ProgramFolder.h"
 #include "support/GameFixture.h"
@@ -40,6 +41,14 @@ void WriteLevel(const TestFolder& folder, const QString& name, int number, const
 
 class LevelLoad : public GameFixture {
  protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    Puzzle.GameStatus.Fname = "puz.sav";
+  }
+  TSavedGame Saved() const {
+    QFile file(folder.File("puz.sav"));
+    return ParseSavedGame(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+  }
   // What a failed load must leave alone.
   void FillSentinel() {
     Puzzle.level = 3;
@@ -153,6 +162,39 @@ TEST_P(BadLevel, IsRefusedAndTheGameKeepsWhatItHad) {
 INSTANTIATE_TEST_SUITE_P(Cases, BadLevel, testing::ValuesIn(kBadLevels),
                          [](const testing::TestParamInfo<BadLevelCase>& info) { return info.param.name; });
 
+// The format asks for at least a record per cell; the ones beyond the grid are never cut, laid out or saved.
+TEST_F(LevelLoad, RecordsBeyondTheGridTakeNoPart) {
+  WriteLevel(folder, "a", 1, "standart", 5);
+  Puzzle.level = 0;
+  Puzzle.Pack = "standart";
+  Puzzle.GameStatus.IdStep = stWon;
+  Puzzle.GameStatus.Score = 140;
+  Puzzle.LoadNewLevel();
+  ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+  ASSERT_EQ(Puzzle.Pic.size(), 4u);
+  for (const TPicClip& piece : Puzzle.Pic) EXPECT_NE(piece.bmp, nullptr);
+  EXPECT_EQ(board->Layers().Count(), 4);
+  const TSavedGame saved = Saved();
+  EXPECT_EQ(saved.Pic.size(), 4u);
+  EXPECT_EQ(saved.GameStatus.Score, 140);
+}
+
+TEST_F(LevelLoad, AWinIsKeptWhenTheNextLevelFailsToStart) {
+  WriteLevel(folder, "a", 1);
+  WriteLevel(folder, "b", 2);
+  QFile::remove(folder.File("levels/data/b.jpg"));
+  Puzzle.level = 1;
+  Puzzle.Pack = "standart";
+  Puzzle.GameStatus.IdStep = stWon;
+  Puzzle.GameStatus.Score = 150;
+  Puzzle.CompletePuzzle = "a.jpg ";
+  EXPECT_ANY_THROW(Puzzle.LoadNewLevel());
+  const TSavedGame saved = Saved();
+  EXPECT_EQ(saved.GameStatus.Score, 150);
+  EXPECT_EQ(saved.CompletePuzzle, "a.jpg ");
+  EXPECT_EQ(saved.level, 1);
+}
+
 TEST_F(LevelLoad, ReplayStartsTheSameLevelAgain) {
   WriteLevel(folder, "a", 1);
   WriteLevel(folder, "b", 2);
@@ -185,7 +227,9 @@ TEST_P(Notice, PutsUpTheNoticeInsteadOfALevel) {
   Puzzle.Pack = "standart";
   Puzzle.GameStatus.IdStep = c.next ? stWon : stLost;
   Puzzle.GameStatus.timeint = 42;
+  Puzzle.GameStatus.Score = 170;
   c.prepare(folder);
+  const QString completed = Puzzle.CompletePuzzle;
   if (c.next)
     Puzzle.LoadNewLevel();
   else
@@ -193,6 +237,14 @@ TEST_P(Notice, PutsUpTheNoticeInsteadOfALevel) {
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stNotice);
   EXPECT_TRUE(Puzzle.GameStatus.msg.contains(QString::fromUtf8(c.message))) << Puzzle.GameStatus.msg.toStdString();
   EXPECT_EQ(Puzzle.GameStatus.timeint, 0);
+  if (c.next) {
+    // The win that led here is kept, as a game with nothing left to resume.
+    const TSavedGame saved = Saved();
+    EXPECT_EQ(saved.GameStatus.Score, 170);
+    EXPECT_EQ(saved.CompletePuzzle, completed);
+    EXPECT_EQ(saved.GameStatus.IdStep, stWon);
+    EXPECT_TRUE(saved.Pic.empty());
+  }
 }
 
 const NoticeCase kNotices[] = {
