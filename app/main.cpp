@@ -1,13 +1,22 @@
 // Program start: the application, the three windows, then the status loop and the message loop.
 #include <QApplication>
 
+#include "platform/QuitSignals.h"
 #include "platform/Random.h"
 #include "ui/BonusForm.h"
 #include "ui/MainForm.h"
 #include "ui/StoragePack.h"
 
 int main(int argc, char** argv) {
+  // Held from the start, so a signal during start-up is not lost and does not kill a half-made window.
+  HoldQuitSignals();
   QApplication app(argc, argv);
+  bool quitSignalled = false;
+  // Every event loop ends, modal boxes included; the level is saved once the loops have unwound.
+  DeliverQuitSignals([&quitSignalled](int) {
+    quitSignalled = true;
+    QCoreApplication::exit(0);
+  });
   Randomize();
   TMainForm mainForm;
   TBonusForm bonusForm(&mainForm);
@@ -17,5 +26,7 @@ int main(int argc, char** argv) {
   // Enabled only now: the status loop also switches buttons of the bonus window.
   mainForm.daemon->start();
   mainForm.show();
-  return app.exec();
+  const int result = quitSignalled ? 0 : app.exec();
+  mainForm.EndSession();
+  return result;
 }

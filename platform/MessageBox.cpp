@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSet>
+#include <cstdio>
 
 namespace {
 TMessageBoxHook& Hook() {
@@ -43,3 +44,16 @@ void ReportOnce(const QString& key, const QString& text) {
 }
 
 void SetMessageBoxHook(TMessageBoxHook hook) { Hook() = std::move(hook); }
+
+TUnattendedMessages::TUnattendedMessages() {
+  if (Hook()) return;
+  Hook() = [](const QString& text, const QString& caption, TMsgIcon, TMsgButtons) {
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(caption), qUtf8Printable(text));
+    return TMsgResult::No;
+  };
+  installed_ = true;
+}
+
+TUnattendedMessages::~TUnattendedMessages() {
+  if (installed_) Hook() = nullptr;
+}

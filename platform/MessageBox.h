@@ -24,6 +24,19 @@ using TMessageBoxHook =
     std::function<TMsgResult(const QString& text, const QString& caption, TMsgIcon icon, TMsgButtons buttons)>;
 void SetMessageBoxHook(TMessageBoxHook hook);
 
+// While it lives, a box that nobody is there to answer (the session is ending the game) goes to the standard error
+// as "caption: text" and counts as "No"; a hook that answers boxes stays in charge.
+class TUnattendedMessages {
+ public:
+  TUnattendedMessages();
+  ~TUnattendedMessages();
+  TUnattendedMessages(const TUnattendedMessages&) = delete;
+  TUnattendedMessages& operator=(const TUnattendedMessages&) = delete;
+
+ private:
+  bool installed_ = false;
+};
+
 // Runs a window handler; a failure it raises reaches the player as an error report and goes no further.
 template <class Handler>
 void RunReported(Handler&& handler) {

@@ -32,6 +32,8 @@ std::shared_ptr<TSdlAudioDevice> TSdlAudioDevice::Acquire() {
 }
 
 TSdlAudioDevice::TSdlAudioDevice() {
+  // The game ends itself on the session's signals; SDL's own handlers would swallow them.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     ReportNoDevice(SDL_GetError());
     return;

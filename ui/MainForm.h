@@ -46,6 +46,9 @@ class TMainForm : public QWidget {
 
   void FormCreate();
   void FormClose();
+  // Ends the game for the session (a quit signal): a level in play or paused is saved as the exit question's "yes"
+  // would save it, and nothing waits for a person. Does nothing once the window has closed.
+  void EndSession();
   void FormResize();
   void BmpButton1Click();
   void BmpButton2Click();
