@@ -159,7 +159,7 @@ class TPicPuzzle {
 
  private:
   void OpenAndPlayBackground(const QString& file);
-  // Plays a file relative to the program folder on the effects player; effects ignore the mute flag.
+  // Plays a file relative to the resource folder on the effects player; effects ignore the mute flag.
   void PlayEffect(const QString& relativeFile);
 
   // Shared by the hand, the placement check and the layer building.
