@@ -1,6 +1,9 @@
 // Program start: the application, the three windows, then the status loop and the message loop.
 #include <QApplication>
+#include <QTimer>
 
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "ui/BonusForm.h"
 #include "ui/MainForm.h"
@@ -8,6 +11,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  SetUpApplication();
+  HoldMessages();
   Randomize();
   TMainForm mainForm;
   TBonusForm bonusForm(&mainForm);
@@ -17,5 +22,7 @@ int main(int argc, char** argv) {
   // Enabled only now: the status loop also switches buttons of the bonus window.
   mainForm.daemon->start();
   mainForm.show();
+  // Notices of the start-up, such as a missing sound device, come once the window is up.
+  QTimer::singleShot(0, &ShowHeldMessages);
   return app.exec();
 }
