@@ -1,6 +1,9 @@
 // Program start: the application, the three windows, then the status loop and the message loop.
 #include <QApplication>
+#include <QTimer>
 
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
 #include "platform/Random.h"
 #include "ui/BonusForm.h"
@@ -11,6 +14,8 @@ int main(int argc, char** argv) {
   // Held from the start, so a signal during start-up is not lost and does not kill a half-made window.
   HoldQuitSignals();
   QApplication app(argc, argv);
+  SetUpApplication();
+  HoldMessages();
   bool quitSignalled = false;
   // Every event loop ends, modal boxes included; the level is saved once the loops have unwound.
   DeliverQuitSignals([&quitSignalled](int) {
@@ -26,6 +31,8 @@ int main(int argc, char** argv) {
   // Enabled only now: the status loop also switches buttons of the bonus window.
   mainForm.daemon->start();
   mainForm.show();
+  // Notices of the start-up, such as a missing sound device, come once the window is up.
+  QTimer::singleShot(0, &ShowHeldMessages);
   const int result = quitSignalled ? 0 : app.exec();
   mainForm.EndSession();
   return result;

@@ -44,15 +44,20 @@ QString CheckPicture(const QString& path) {
   return QString();
 }
 
-QStringList CheckLevel(const QString& folder, const QString& iniName) {
+void CheckLevel(const QString& folder, const QString& iniName, TLevelCheck& check) {
   QStringList problems;
   TLevel level;
   try {
     level = ReadLevel(folder + iniName);
   } catch (const TLevelError& e) {
-    return {e.Text()};
+    check.problems << e.Text();
+    return;
   }
   const TLevelSettings& s = level.settings;
+  if (s.LimTime <= 0)
+    check.warnings << folder + iniName + QString(": LimTime=%1, уровень проигран сразу после начала").arg(s.LimTime);
+  if (s.info.trimmed().isEmpty())
+    check.warnings << folder + iniName + ": пустой «info», в поздравлении не будет описания картинки";
   const QString base = LevelBaseName(iniName);
   if (s.image.isEmpty())
     problems << "не задан ключ «image»";
@@ -63,12 +68,18 @@ QStringList CheckLevel(const QString& folder, const QString& iniName) {
       problems << problem + " (миниатюра для выбора картинок)";
   // Fewer records than the grid is refused by ReadLevel; more is allowed and the extra ones are never used.
   const int needed = s.ColCount * s.RowCount;
+  if (level.data.Pic.size() > static_cast<std::size_t>(needed))
+    check.warnings << folder + iniName +
+                          QString(": в файле данных %1 деталей, а сетке %2 × %3 нужно %4; лишние не используются")
+                              .arg(level.data.Pic.size())
+                              .arg(s.ColCount)
+                              .arg(s.RowCount)
+                              .arg(needed);
   for (int k = 0; k < needed; ++k)
     for (const QString& problem : CheckOutline(level.data.Pic[k].ID))
       problems
           << QString("деталь %1 (ряд %2, столбец %3): %4").arg(k).arg(k / s.ColCount).arg(k % s.ColCount).arg(problem);
-  for (QString& problem : problems) problem = folder + iniName + ": " + problem;
-  return problems;
+  for (const QString& problem : problems) check.problems << folder + iniName + ": " + problem;
 }
 }  // namespace
 
@@ -94,11 +105,13 @@ QStringList CheckOutline(const QString& outline) {
   return problems;
 }
 
-QStringList CheckLevelFolder(const QString& folder) {
+TLevelCheck CheckLevels(const QString& folder) {
   const QString dir = folder.endsWith('/') ? folder : folder + '/';
-  const QStringList levels = ListLevelFiles(dir);
-  if (levels.isEmpty()) return {dir + ": нет ни одного уровня (*.ini)"};
-  QStringList problems;
-  for (const QString& iniName : levels) problems << CheckLevel(dir, iniName);
-  return problems;
+  TLevelCheck check;
+  check.levels = ListLevelFiles(dir);
+  if (check.levels.isEmpty()) check.problems << dir + ": нет ни одного уровня (*.ini)";
+  for (const QString& iniName : check.levels) CheckLevel(dir, iniName, check);
+  return check;
 }
+
+QStringList CheckLevelFolder(const QString& folder) { return CheckLevels(folder).problems; }

@@ -4,7 +4,7 @@
 #include "platform/FolderListing.h"
 #include "platform/ProgramFolder.h"
 
-QString LevelsFolder() { return ProgramFolder() + QStringLiteral("levels/"); }
+QString LevelsFolder() { return DataFolder() + QStringLiteral("levels/"); }
 QString LevelDataFolder() { return LevelsFolder() + QStringLiteral("data/"); }
 QString LevelTempFolder() { return LevelsFolder() + QStringLiteral("temp/"); }
 

@@ -1,10 +1,10 @@
-// Where levels live below the program folder, and how a level's files and its completion are named.
+// Where levels live in the data folder, and how a level's files and its completion are named.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
-// "levels/", "levels/data/" and "levels/temp/" in the program folder, each with its trailing "/".
+// "levels/", "levels/data/" and "levels/temp/" in the data folder, each with its trailing "/".
 QString LevelsFolder();
 QString LevelDataFolder();
 QString LevelTempFolder();

@@ -57,19 +57,20 @@ void UnCompressData(const QString& Fname, const QString& ExtractDir) {
 }
 
 void TPicPuzzle::CheckPack() {
-  const QString program = ProgramFolder();
+  PrepareDataFolder();
+  const QString data = DataFolder();
   MakeFolder(LevelsFolder());
   MakeFolder(LevelDataFolder());
   MakeFolder(LevelTempFolder());
 
-  for (const TFolderEntry& pack : ListFolder(program, QStringLiteral("zip"))) {
+  for (const TFolderEntry& pack : ListFolder(data, QStringLiteral("zip"))) {
     try {
-      FileCopy(program + pack.name, LevelTempFolder() + pack.name);
-      if (!QFile::remove(program + pack.name))
-        throw std::runtime_error(QString("не удаётся удалить «%1»").arg(program + pack.name).toStdString());
+      FileCopy(data + pack.name, LevelTempFolder() + pack.name);
+      if (!QFile::remove(data + pack.name))
+        throw std::runtime_error(QString("не удаётся удалить «%1»").arg(data + pack.name).toStdString());
     } catch (const std::runtime_error& e) {
       ReportOnce(
-          program + pack.name,
+          data + pack.name,
           QString("Набор уровней «%1» не удалось перенести: %2").arg(pack.name, QString::fromStdString(e.what())));
     }
   }

@@ -136,7 +136,7 @@ void TPicPuzzle::StartGame() {
   FStarting = true;
   try {
     MediaPlayerBKG->OnNotify = [this](TMediaPlayer* sender) { MediaPlayerBKGNotify(sender); };
-    OpenAndPlayBackground(ProgramFolder() + kBackgroundMusic);
+    OpenAndPlayBackground(ResourceFolder() + kBackgroundMusic);
     GameStatus.msg = "null";
     ConnectBoardHandlers();
     CreateMatrixPics();
@@ -168,7 +168,7 @@ void TPicPuzzle::RestoreGame() {
   GameStatus.PicLayer_Index = -1;
   ImageLoadFromFile(Im_bkg_Path);
   MediaPlayerBKG->OnNotify = [this](TMediaPlayer* sender) { MediaPlayerBKGNotify(sender); };
-  OpenAndPlayBackground(ProgramFolder() + kBackgroundMusic);
+  OpenAndPlayBackground(ResourceFolder() + kBackgroundMusic);
   ConnectBoardHandlers();
   CreateLayerIm_bkg();
   if (speed_movie != 0) CreateLayerIm_list();
@@ -233,7 +233,7 @@ void TPicPuzzle::winGame() {
   ProcessPendingEvents();
   MediaPlayerBKG->Stop();
   MediaPlayerBKG->OnNotify = nullptr;
-  OpenAndPlayBackground(ProgramFolder() + kWinJingle);
+  OpenAndPlayBackground(ResourceFolder() + kWinJingle);
   ClearFinishedLevel(*this);
   GameStatus.msg = "Паздравляем! Вы собрали этот уровень! " + kBreak + kBreak + kBreak + Im_bkg_Description + kBreak +
                    kBreak + kBreak + "СЛЕДУЮЩИЙ";

@@ -164,7 +164,7 @@ class TPicPuzzle {
   void OpenAndPlayBackground(const QString& file);
   // Starts the clock, and the conveyor when the level has a tray.
   void StartTimers();
-  // Plays a file relative to the program folder on the effects player; effects ignore the mute flag.
+  // Plays a file relative to the resource folder on the effects player; effects ignore the mute flag.
   void PlayEffect(const QString& relativeFile);
 
   // Shared by the hand, the placement check and the layer building.

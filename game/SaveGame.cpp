@@ -1,4 +1,4 @@
-// SaveStateGame and LoadStateGame: the one saved game beside the program, replaced whole or not at all.
+// SaveStateGame and LoadStateGame: the one saved game in the data folder, replaced whole or not at all.
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,7 +10,7 @@
 #include "platform/ProgramFolder.h"
 
 namespace {
-QString SavedGamePath() { return ProgramFolder() + Puzzle.GameStatus.Fname; }
+QString SavedGamePath() { return DataFolder() + Puzzle.GameStatus.Fname; }
 
 // A damaged file is set aside rather than overwritten by the next save, and the player learns why the game
 // starts afresh.

@@ -22,5 +22,5 @@ void TPicPuzzle::OpenAndPlayBackground(const QString& file) {
 }
 
 void TPicPuzzle::PlayEffect(const QString& relativeFile) {
-  if (OpenOrSayOnce(MediaPlayerEFF, ProgramFolder() + relativeFile)) MediaPlayerEFF->Play();
+  if (OpenOrSayOnce(MediaPlayerEFF, ResourceFolder() + relativeFile)) MediaPlayerEFF->Play();
 }

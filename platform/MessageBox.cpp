@@ -2,14 +2,26 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QList>
 #include <QMessageBox>
 #include <QSet>
 #include <cstdio>
+#include <utility>
 
 namespace {
 TMessageBoxHook& Hook() {
   static TMessageBoxHook hook;
   return hook;
+}
+
+struct THeldMessage {
+  QString text, caption;
+  TMsgIcon icon;
+};
+bool holding = false;
+QList<THeldMessage>& Held() {
+  static QList<THeldMessage> held;
+  return held;
 }
 
 QMessageBox::Icon ToQtIcon(TMsgIcon icon) {
@@ -23,6 +35,10 @@ QMessageBox::Icon ToQtIcon(TMsgIcon icon) {
 }  // namespace
 
 TMsgResult ShowMessageBox(const QString& text, const QString& caption, TMsgIcon icon, TMsgButtons buttons) {
+  if (holding && buttons == TMsgButtons::Ok) {
+    Held().append({text, caption, icon});
+    return TMsgResult::Ok;
+  }
   if (Hook()) return Hook()(text, caption, icon, buttons);
   const bool yesNo = buttons == TMsgButtons::YesNo;
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return yesNo ? TMsgResult::No : TMsgResult::Ok;
@@ -41,6 +57,14 @@ void ReportOnce(const QString& key, const QString& text) {
   if (reported.contains(key)) return;
   reported.insert(key);
   ShowMessageBox(text, "Внимание", TMsgIcon::Warning);
+}
+
+void HoldMessages() { holding = true; }
+
+void ShowHeldMessages() {
+  holding = false;
+  const QList<THeldMessage> held = std::exchange(Held(), {});
+  for (const THeldMessage& message : held) ShowMessageBox(message.text, message.caption, message.icon);
 }
 
 void SetMessageBoxHook(TMessageBoxHook hook) { Hook() = std::move(hook); }

@@ -19,6 +19,11 @@ void ReportError(const QString& text);
 // Shows the text only the first time it is reported for this key in this run.
 void ReportOnce(const QString& key, const QString& text);
 
+// While the game starts, boxes with only an OK button wait, so nothing modal stands before its window;
+// ShowHeldMessages shows them in their order and lets later boxes show at once.
+void HoldMessages();
+void ShowHeldMessages();
+
 // Tests answer message boxes instead of a player: the hook gets every box and returns the button.
 using TMessageBoxHook =
     std::function<TMsgResult(const QString& text, const QString& caption, TMsgIcon icon, TMsgButtons buttons)>;

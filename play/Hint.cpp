@@ -32,7 +32,7 @@ int TPicPuzzle::HelpClick() {
 
   // A marker that cannot be read leaves the board as it was and costs nothing.
   QImage picture;
-  if (!picture.load(ProgramFolder() + kMarkerFile, "BMP")) {
+  if (!picture.load(ResourceFolder() + kMarkerFile, "BMP")) {
     ReportOnce("hint-marker", QString("Не удалось загрузить файл подсказки %1").arg(kMarkerFile));
     return 0;
   }

@@ -61,7 +61,7 @@ int ClampToInt(qint64 value) { return static_cast<int>(std::clamp<qint64>(value,
 // The texture is decoration: without it the panel keeps its plain colour.
 QPixmap LoadTexture() {
   try {
-    return QPixmap::fromImage(DecodeJpegFile(ProgramFolder() + "resources/backgrd/bkg3.jpg"));
+    return QPixmap::fromImage(DecodeJpegFile(ResourceFolder() + "resources/backgrd/bkg3.jpg"));
   } catch (const std::exception&) {
     return QPixmap();
   }
@@ -116,7 +116,7 @@ void TBonusForm::BuildControls() {
     return button;
   };
   QStyle* look = style();
-  const QIcon star(ProgramFolder() + "resources/ui/star.png");
+  const QIcon star(ResourceFolder() + "resources/ui/star.png");
   AddTimeButton = makeButton("Добавить 5 минут времени за 50 звезд", QRect(104, 56, 193, 41), akLeft | akTop,
                              look->standardIcon(QStyle::SP_MediaSeekForward), &TBonusForm::AddTimeButtonClick);
   SkipLevelButton = makeButton("Перейти на следующий уровень за 50 звезд", QRect(320, 56, 257, 41), akLeft | akTop,

@@ -95,7 +95,7 @@ bool GetInetFile(const QString& fileURL, const QString& FileName) {
 }
 
 QString DownloadBaseUrl() {
-  const QString iniName = ProgramFolder() + "resources/server.ini";
+  const QString iniName = ResourceFolder() + "resources/server.ini";
   QString url = DefaultBaseUrl;
   if (QFileInfo::exists(iniName)) url = TIniFile(iniName).ReadString("Server", "BaseUrl", DefaultBaseUrl);
   while (url.endsWith('/')) url.chop(1);
@@ -104,7 +104,7 @@ QString DownloadBaseUrl() {
 
 QString PackUrl(const QString& baseUrl, int n) { return baseUrl + "/download/levels/" + QString::number(n) + ".zip"; }
 
-QString PackFileName(int n) { return ProgramFolder() + QString::number(n) + ".zip"; }
+QString PackFileName(int n) { return DataFolder() + QString::number(n) + ".zip"; }
 
 int RunPackDownload(QWidget* button, QProgressBar* progress) {
   SetEnabled(button, false);

@@ -19,11 +19,11 @@ bool GetInetFile(const QString& fileURL, const QString& FileName);
 QString DownloadBaseUrl();
 extern const char* const DefaultBaseUrl;
 
-// Pack n (1 to 100) on the server and in the program folder.
+// Pack n (1 to 100) on the server and in the data folder.
 QString PackUrl(const QString& baseUrl, int n);
 QString PackFileName(int n);
 
-// The download button's run: packs 1 to 100 from DownloadBaseUrl into the program folder with the progress bar
+// The download button's run: packs 1 to 100 from DownloadBaseUrl into the data folder with the progress bar
 // moving, then the outcome message. The button is disabled meanwhile. Returns the found counter: -1 when the server
 // did not answer, else the number of packs written.
 int RunPackDownload(QWidget* button, QProgressBar* progress);

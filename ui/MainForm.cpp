@@ -38,7 +38,7 @@ QFont PixelFont(int pixels, bool bold) {
 
 // Reads a resource picture; JPEG goes through libjpeg like every picture of the game. Null when unreadable.
 QImage LoadPicture(const QString& relativeName, QStringList* missing) {
-  const QString path = ProgramFolder() + relativeName;
+  const QString path = ResourceFolder() + relativeName;
   QImage image;
   const QString suffix = QFileInfo(path).suffix().toLower();
   try {

@@ -76,7 +76,7 @@ TStoragePack::TStoragePack(QWidget* parent) : QDialog(parent) {
   ScrollBox = new TTileBox(TTileBox::Texture, this);
   ScrollBox->setGeometry(8, 8, 628, 225);
   try {
-    ScrollBox->SetTexture(QPixmap::fromImage(DecodeJpegFile(ProgramFolder() + "resources/backgrd/bkg3.jpg")));
+    ScrollBox->SetTexture(QPixmap::fromImage(DecodeJpegFile(ResourceFolder() + "resources/backgrd/bkg3.jpg")));
   } catch (const std::exception&) {
     // The box keeps its plain colour.
   }

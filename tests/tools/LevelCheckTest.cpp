@@ -53,7 +53,39 @@ TEST(LevelCheck, RecordsBeyondTheGridAreNoProblem) {
   data.Pic.emplace_back();
   data.Pic.back().ID = "not an outline at all";
   folder.Write("lake.level", LevelDataBytes(data));
-  EXPECT_EQ(CheckLevelFolder(folder.Path()), QStringList());
+  const TLevelCheck check = CheckLevels(folder.Path());
+  EXPECT_EQ(check.problems, QStringList());
+  ASSERT_EQ(check.warnings.size(), 2);  // the extra record, and the level has no description
+  EXPECT_TRUE(check.warnings.join('\n').contains("лишние не используются")) << check.warnings.join('\n').toStdString();
+}
+
+TEST(LevelCheck, WarnsOfALevelWithoutTimeOrDescriptionAndNamesTheLevelsChecked) {
+  const QByteArray described = QByteArray(kIni) + "info=Озеро\n";
+  const struct {
+    const char* name;
+    QByteArray ini;
+    QStringList warningsSay;
+  } cases[] = {
+      {"sound", described, {}},
+      {"no_time", QByteArray(described).replace("LimTime=300", "LimTime=0"), {"LimTime=0"}},
+      {"no_info", kIni, {"info"}},
+      {"blank_info_and_no_time",
+       QByteArray(kIni).replace("LimTime=300", "LimTime=0") + "info=  \n",
+       {"LimTime=0", "info"}},
+  };
+  for (const auto& c : cases) {
+    TestFolder folder;
+    WriteSoundLevel(folder);
+    folder.Write("lake.ini", c.ini);
+    const TLevelCheck check = CheckLevels(folder.Path());
+    EXPECT_EQ(check.levels, QStringList{"lake.ini"}) << c.name;
+    EXPECT_EQ(check.problems, QStringList()) << c.name;
+    ASSERT_EQ(check.warnings.size(), c.warningsSay.size()) << c.name << check.warnings.join('\n').toStdString();
+    for (int i = 0; i < c.warningsSay.size(); ++i) {
+      EXPECT_TRUE(check.warnings[i].contains(c.warningsSay[i])) << c.name << check.warnings[i].toStdString();
+      EXPECT_TRUE(check.warnings[i].contains("lake.ini")) << c.name;
+    }
+  }
 }
 
 TEST(LevelCheck, EmptyFolderIsAProblem) {

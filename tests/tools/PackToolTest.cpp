@@ -65,6 +65,7 @@ TEST_F(PackTool, MakesAPackThatChecksAndShows) {
 
   const ToolRun check = PuzzlePack({"check", folder.File("proba.zip")});
   EXPECT_EQ(check.code, 0) << check.out.toStdString();
+  EXPECT_TRUE(check.out.startsWith("checked 2 level(s): p_one.ini, p_two.ini\n")) << check.out.toStdString();
 
   for (int i = 0; i < zip.Count(); ++i) folder.Write("data/" + zip.Name(i), zip.Read(i));
   const QImage picture(folder.File("data/p_one.jpg"));
@@ -135,10 +136,12 @@ namespace {
 // The packs the build puts beside the game pass the tool's own check.
 TEST(PackToolOnDefaultPacks, CheckPasses) {
   const QDir packs(SourcePacksFolder());
-  for (const char* pack : {"standart.zip", "priroda.zip"}) {
+  for (const auto& [pack, levels] : {std::pair{"standart.zip", 8}, std::pair{"priroda.zip", 5}}) {
     const ToolRun check = PuzzlePack({"check", packs.filePath(pack)});
     EXPECT_EQ(check.code, 0) << pack << "\n" << check.out.toStdString();
-    EXPECT_EQ(check.out.trimmed(), "OK") << pack;
+    EXPECT_TRUE(check.out.startsWith(QString("checked %1 level(s): ").arg(levels))) << check.out.toStdString();
+    EXPECT_FALSE(check.out.contains("warning")) << check.out.toStdString();
+    EXPECT_TRUE(check.out.trimmed().endsWith("\nOK")) << check.out.toStdString();
   }
 }
 }  // namespace

@@ -50,6 +50,9 @@ int main(int argc, char** argv) {
       {"resources/ui/turn_right10.png", DrawTurnIcon(false, 10), "PNG", -1},
       {"resources/ui/turn_right1.png", DrawTurnIcon(false, 1), "PNG", -1},
       {"resources/ui/icon.png", DrawWindowIcon(256), "PNG", -1},
+      {"desktop/icons/48.png", DrawWindowIcon(48), "PNG", -1},
+      {"desktop/icons/128.png", DrawWindowIcon(128), "PNG", -1},
+      {"desktop/icons/256.png", DrawWindowIcon(256), "PNG", -1},
   };
   bool ok = true;
   for (const TArtFile& file : files) ok = Save(out, file) && ok;
