@@ -2,23 +2,19 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 
-#include "game/LevelData.h"
 #include "game/LevelPacks.h"
 #include "game/PicPuzzle.h"
 #include "support/GameFixture.h"
+#include "support/LevelFiles.h"
 
 namespace {
 struct Entry {
   QByteArray name;  // raw bytes as stored
   QByteArray bytes;
 };
-
-const QString kSquare = "200,200,600,200;600,200,600,600;600,600,200,600;200,600,200,200";
 
 // Writes a ZIP whose names are stored as given, without the UTF-8 flag, as DOS-era tools on Windows do.
 void WriteRawZip(const QString& fileName, const std::vector<Entry>& entries) {
@@ -54,26 +50,6 @@ QByteArray LevelIni(int number, const QString& image) {
       .arg(number)
       .arg(image)
       .toUtf8();
-}
-
-QByteArray LevelBytes() {
-  TLevelData data;
-  data.dr = 12;
-  data.da = 8;
-  data.msg = "null";
-  data.Pic.resize(4);
-  for (TPicClip& record : data.Pic) record.ID = kSquare;
-  return LevelDataBytes(data);
-}
-
-QByteArray Picture(const char* format) {
-  QImage picture(64, 48, QImage::Format_RGB32);
-  picture.fill(Qt::darkYellow);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, format);
-  return bytes;
 }
 
 class HostilePacks : public GameFixture {
@@ -133,12 +109,13 @@ TEST_F(HostilePacks, PartialDownloadsOfAnEarlierRunAreRemoved) {
 TEST_F(HostilePacks, AWindowsMadePackIsInstalledUnderItsRussianNamesAndPlays) {
   const QByteArray cat = "\x8A\xAE\xE2";       // "Кот" in CP866
   const QByteArray catLower = "\xAA\xAE\xE2";  // "кот"
-  WriteRawZip(folder.File("windows.zip"), {{"PACK\\" + cat + ".ini", LevelIni(1, "КОТ.BMP")},
-                                           {"PACK\\" + catLower + ".level", LevelBytes()},
-                                           {"PACK\\" + catLower + ".bmp", Picture("BMP")},
-                                           {"PACK\\Two.ini", LevelIni(2, "LVL.JPG")},
-                                           {"PACK\\two.level", LevelBytes()},
-                                           {"PACK\\lvl.jpg", Picture("JPG")}});
+  WriteRawZip(folder.File("windows.zip"),
+              {{"PACK\\" + cat + ".ini", LevelIni(1, "КОТ.BMP")},
+               {"PACK\\" + catLower + ".level", SquareLevelBytes()},
+               {"PACK\\" + catLower + ".bmp", EncodedPicture("BMP", QSize(64, 48), Qt::darkYellow)},
+               {"PACK\\Two.ini", LevelIni(2, "LVL.JPG")},
+               {"PACK\\two.level", SquareLevelBytes()},
+               {"PACK\\lvl.jpg", EncodedPicture("JPG", QSize(64, 48), Qt::darkYellow)}});
   Puzzle.CheckPack();
   EXPECT_EQ(Data(), QStringList({"Two.ini", "lvl.jpg", "two.level", "Кот.ini", "кот.bmp", "кот.level"}));
 
@@ -161,5 +138,20 @@ TEST_F(HostilePacks, AWindowsMadePackIsInstalledUnderItsRussianNamesAndPlays) {
     Puzzle.ClearGame();
   }
   EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+}
+// A few bytes claiming 30000 × 30000 pixels must not make the game allocate gigabytes: the start is refused.
+TEST_F(HostilePacks, ALevelWithAPictureBombRefusesToStart) {
+  folder.Write("levels/data/bomb.ini", LevelIni(1, "bomb.jpg"));
+  folder.Write("levels/data/bomb.level", SquareLevelBytes());
+  folder.Write("levels/data/bomb.jpg", JpegClaiming(30000, 30000));
+  Puzzle.Pack = "Windows";
+  Puzzle.level = 1;
+  try {
+    Puzzle.ReplayLevel();
+    ADD_FAILURE() << "the bomb was decoded";
+  } catch (const std::runtime_error& e) {
+    EXPECT_TRUE(QString::fromStdString(e.what()).contains("bomb.jpg")) << e.what();
+  }
+  EXPECT_NE(Puzzle.GameStatus.IdStep, stPlaying);
 }
 }  // namespace

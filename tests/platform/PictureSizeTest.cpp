@@ -1,7 +1,6 @@
 // Picture bombs: a header that claims a huge picture is refused from the header, in Russian, naming the file.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QImage>
 #include <QtEndian>
 #include <cstdint>
@@ -11,30 +10,11 @@
 #include "platform/Bmp.h"
 #include "platform/Jpeg.h"
 #include "platform/PictureSize.h"
+#include "support/LevelFiles.h"
 #include "support/TestFolder.h"
 
 namespace {
-QByteArray Encoded(const char* format, QSize size = QSize(16, 12)) {
-  QImage picture(size, QImage::Format_RGB32);
-  picture.fill(Qt::blue);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, format);
-  return bytes;
-}
-
-// The JPEG with its frame header (baseline or progressive) claiming width × height.
-QByteArray JpegClaiming(int width, int height) {
-  QByteArray bytes = Encoded("JPG");
-  for (qsizetype at = 2; at + 9 < bytes.size(); ++at)
-    if (static_cast<uchar>(bytes[at]) == 0xFF && (static_cast<uchar>(bytes[at + 1]) & 0xFE) == 0xC0) {
-      qToBigEndian<quint16>(height, bytes.data() + at + 5);
-      qToBigEndian<quint16>(width, bytes.data() + at + 7);
-      return bytes;
-    }
-  return {};
-}
+QByteArray Encoded(const char* format, QSize size = QSize(16, 12)) { return EncodedPicture(format, size, Qt::blue); }
 
 QByteArray BmpClaiming(qint32 width, qint32 height) {
   QByteArray bytes = Encoded("BMP");
