@@ -8,6 +8,7 @@ packages=(
   libjpeg-dev libzip-dev libinih-dev libsdl2-mixer-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   xvfb xauth
+  clang libclang-rt-dev
 )
 
 missing=()
