@@ -19,5 +19,7 @@ QString LevelBaseName(const QString& iniName) { return QString(iniName).remove(Q
 QString LevelDataPath(const QString& iniPath) {
   // Only the file name: a folder whose name holds ".ini" must not send the game to another folder.
   const qsizetype nameStart = iniPath.lastIndexOf('/') + 1;
-  return iniPath.left(nameStart) + iniPath.mid(nameStart).replace(QStringLiteral(".ini"), QStringLiteral(".level"));
+  const QString folder = iniPath.left(nameStart);
+  return folder + MatchFileName(folder, iniPath.mid(nameStart).replace(QStringLiteral(".ini"), QStringLiteral(".level"),
+                                                                       Qt::CaseInsensitive));
 }

@@ -15,5 +15,6 @@ QStringList ListLevelFiles(const QString& folder);
 
 // The level's identity: its INI file name with every ".ini" removed.
 QString LevelBaseName(const QString& iniName);
-// The level data file beside an INI file: every ".ini" of its file name becomes ".level".
+// The level data file beside an INI file: every ".ini" of its file name, in any letter case, becomes ".level",
+// and a file of that name in another letter case is taken when there is one.
 QString LevelDataPath(const QString& iniPath);

@@ -3,12 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
+#include <system_error>
 
 #include "game/LevelFolder.h"
 #include "game/LevelSearch.h"
 #include "game/PicPuzzle.h"
 #include "pieces/LibStorage.h"
-#include "platform/BinaryStream.h"
+#include "platform/BusyProgress.h"
 #include "platform/Events.h"
 #include "platform/FolderListing.h"
 #include "platform/MessageBox.h"
@@ -16,6 +18,14 @@
 #include "platform/ZipArchive.h"
 
 namespace {
+// A longer name cannot be a file on the player's disk.
+constexpr qsizetype kMaxFileNameBytes = 255;
+
+QStringList& PackProblems() {
+  static QStringList problems;
+  return problems;
+}
+
 void MakeFolder(const QString& folder) {
   if (!QDir(folder).exists() && !QDir().mkdir(folder))
     throw std::runtime_error(QString("Не удаётся создать папку «%1».").arg(folder).toStdString());
@@ -26,10 +36,45 @@ void SetAside(const QString& archive, const QString& reason) {
   const QString aside = archive + ".bad";
   QFile::remove(aside);
   const bool moved = QFile::rename(archive, aside);
-  ReportOnce(archive, QString("Набор уровней «%1» не удалось распаковать: %2\n%3")
-                          .arg(QFileInfo(archive).fileName(), reason,
-                               moved ? QString("Архив отложен в «%1».").arg(aside)
-                                     : QString("Архив не удалось убрать в сторону.")));
+  PackProblems() << QString("Набор уровней «%1» не установлен: %2\n%3")
+                        .arg(QFileInfo(archive).fileName(), reason,
+                             moved ? QString("Архив отложен в «%1».").arg(aside)
+                                   : QString("Архив не удалось убрать в сторону."));
+}
+
+// Downloads that a killed run left half written.
+void RemovePartialDownloads(const QString& folder) {
+  for (const TFolderEntry& part : ListFolder(folder, QStringLiteral("part")))
+    if (part.name.endsWith(QStringLiteral(".zip.part"), Qt::CaseInsensitive)) QFile::remove(folder + part.name);
+}
+
+void WriteStaged(const QString& archive, const QString& fileName, const QByteArray& bytes) {
+  const QString bare = QFileInfo(fileName).fileName();
+  if (QFile::encodeName(bare).size() > kMaxFileNameBytes)
+    throw TZipError(QString("В архиве «%1» файл «%2» назван длиннее %3 байт, такой файл не записать.")
+                        .arg(archive, bare)
+                        .arg(kMaxFileNameBytes));
+  QFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
+    throw TZipError(
+        QString("Файл «%1» из архива «%2» не удаётся записать: %3.").arg(bare, archive, file.errorString()));
+}
+
+// Renames within one disk do not fail half way; what could stop them (a folder in the way) is checked first.
+void MoveStagedFiles(const QString& archive, const QString& staging, const QString& folder) {
+  const QStringList names = QDir(staging).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QString& name : names)
+    if (QFileInfo(folder + name).isDir())
+      throw TZipError(
+          QString("Файл «%1» из архива «%2» не записать: в папке уровней так названа папка.").arg(name, archive));
+  for (const QString& name : names) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(staging + name).toStdString(),
+                            QFile::encodeName(folder + name).toStdString(), error);
+    if (error)
+      throw TZipError(QString("Файл «%1» из архива «%2» не удаётся перенести в папку уровней: %3.")
+                          .arg(name, archive, QString::fromStdString(error.message())));
+  }
 }
 }  // namespace
 
@@ -38,20 +83,40 @@ QString BareEntryName(const QString& entryName) {
   return bare == "." || bare == ".." ? QString() : bare;
 }
 
-void UnCompressData(const QString& Fname, const QString& ExtractDir) {
+void CheckPackBounds(const TZipReader& archive, const QString& fileName) {
+  if (archive.Count() > kMaxPackEntries)
+    throw TZipError(QString("Архив «%1» содержит %2 файлов, а в наборе уровней их может быть не больше %3.")
+                        .arg(fileName)
+                        .arg(archive.Count())
+                        .arg(kMaxPackEntries));
+  qint64 total = 0;
+  for (int i = 0; i < archive.Count() && total <= kMaxPackSize; ++i) total += archive.Size(i);
+  if (total > kMaxPackSize)
+    throw TZipError(QString("Архив «%1» распаковался бы больше чем в %2 МБ, это слишком много для набора уровней.")
+                        .arg(fileName)
+                        .arg(kMaxPackSize >> 20));
+}
+
+void UnCompressData(const QString& Fname, const QString& ExtractDir, TBusyProgress* progress) {
   const TZipReader archive(Fname);
-  if (!QDir().mkpath(ExtractDir)) throw TZipError(QString("Не удаётся создать папку «%1».").arg(ExtractDir));
+  CheckPackBounds(archive, Fname);
   const QString folder = ExtractDir.endsWith('/') ? ExtractDir : ExtractDir + '/';
-  for (int i = 0; i < archive.Count(); ++i) {
-    const QString bare = BareEntryName(archive.Name(i));
-    if (bare.isEmpty()) continue;
-    const QByteArray bytes = archive.Read(i);
-    try {
-      WriteFileAtomically(folder + bare, bytes);
-    } catch (const std::runtime_error& e) {
-      throw TZipError(QString::fromStdString(e.what()));
+  const QString staging = folder.chopped(1) + ".part/";
+  QDir(staging).removeRecursively();
+  for (const QString& needed : {folder, staging})
+    if (!QDir().mkpath(needed)) throw TZipError(QString("Не удаётся создать папку «%1».").arg(needed));
+  try {
+    for (int i = 0; i < archive.Count(); ++i) {
+      if (progress) progress->Set(i, archive.Count());
+      const QString bare = BareEntryName(archive.Name(i));
+      if (!bare.isEmpty()) WriteStaged(Fname, staging + bare, archive.Read(i));
     }
+    MoveStagedFiles(Fname, staging, folder);
+  } catch (...) {
+    QDir(staging).removeRecursively();
+    throw;
   }
+  QDir(staging).removeRecursively();
   ForgetReadLevels();
   ProcessPendingEvents();
 }
@@ -62,6 +127,7 @@ void TPicPuzzle::CheckPack() {
   MakeFolder(LevelsFolder());
   MakeFolder(LevelDataFolder());
   MakeFolder(LevelTempFolder());
+  RemovePartialDownloads(data);
 
   for (const TFolderEntry& pack : ListFolder(data, QStringLiteral("zip"))) {
     try {
@@ -69,21 +135,28 @@ void TPicPuzzle::CheckPack() {
       if (!QFile::remove(data + pack.name))
         throw std::runtime_error(QString("не удаётся удалить «%1»").arg(data + pack.name).toStdString());
     } catch (const std::runtime_error& e) {
-      ReportOnce(
-          data + pack.name,
-          QString("Набор уровней «%1» не удалось перенести: %2").arg(pack.name, QString::fromStdString(e.what())));
+      PackProblems()
+          << QString("Набор уровней «%1» не удалось перенести: %2").arg(pack.name, QString::fromStdString(e.what()));
     }
   }
 
+  TBusyProgress progress("Устанавливаются новые наборы уровней…");
   for (const TFolderEntry& pack : ListFolder(LevelTempFolder(), QStringLiteral("zip"))) {
     const QString archive = LevelTempFolder() + pack.name;
     try {
-      UnCompressData(archive, LevelDataFolder());
+      UnCompressData(archive, LevelDataFolder(), &progress);
     } catch (const TZipError& e) {
       SetAside(archive, QString::fromStdString(e.what()));
       continue;
     }
     if (!QFile::remove(archive))
-      ReportOnce(archive, QString("Распакованный набор уровней «%1» не удаётся удалить.").arg(archive));
+      PackProblems() << QString("Распакованный набор уровней «%1» не удаётся удалить.").arg(archive);
   }
+}
+
+void ShowPackReport() {
+  if (PackProblems().isEmpty()) return;
+  const QString text = "Не все новые наборы уровней удалось установить.\n\n" + PackProblems().join("\n\n");
+  PackProblems().clear();
+  ShowMessageBox(text, "Внимание", TMsgIcon::Warning);
 }

@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include "platform/FolderListing.h"
+
 namespace {
 int ReadInteger(const TIniFile& ini, const QString& key, const QString& defaultValue, bool required) {
   const QString text = ini.ReadString(kLevelSection, key, defaultValue).trimmed();
@@ -55,7 +57,9 @@ TLevelSettings ReadLevelSettings(const QString& iniFileName) {
   TLevelSettings s;
   s.level = ReadLevelNumber(ini);
   s.pack = ReadLevelPack(ini);
-  s.image = ini.ReadString(kLevelSection, QStringLiteral("image"), QString());
+  // Packs from systems that ignore letter case may name the picture "LVL.BMP" for the file lvl.bmp.
+  const QString folder = iniFileName.left(iniFileName.lastIndexOf('/') + 1);
+  s.image = MatchFileName(folder, ini.ReadString(kLevelSection, QStringLiteral("image"), QString()));
   s.info = ini.ReadString(kLevelSection, QStringLiteral("info"), QString());
   s.ColCount = ReadRequired(ini, QStringLiteral("ColCount"));
   s.RowCount = ReadRequired(ini, QStringLiteral("RowCount"));

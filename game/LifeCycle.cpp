@@ -7,6 +7,7 @@
 #include "game/PicPuzzle.h"
 #include "pieces/LibStorage.h"
 #include "pieces/RotLayer.h"
+#include "platform/Bmp.h"
 #include "platform/Events.h"
 #include "platform/Jpeg.h"
 #include "platform/MediaPlayer.h"
@@ -120,9 +121,7 @@ void TPicPuzzle::ImageLoadFromFile(const QString& FileName) {
     ScaleImg(Im_Bkg, kPictureSize, kPictureSize);
     Im_bkg_Path = FileName;
   } else if (extension == ".bmp") {
-    QImage picture;
-    if (!picture.load(FileName, "BMP")) throw std::runtime_error("cannot read the picture " + FileName.toStdString());
-    Im_Bkg->Bitmap().AssignImage(picture);
+    Im_Bkg->Bitmap().AssignImage(ReadBmpFile(FileName));
     Im_bkg_Path = FileName;
   } else {
     ShowMessageBox("Неизвестный графический формат. Выберите BMP или JPEG.", "Внимание", TMsgIcon::Information);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 std::vector<TFolderEntry> ListFolder(const QString& folder, const QString& suffix) {
@@ -26,4 +27,12 @@ std::vector<TFolderEntry> ListFolder(const QString& folder, const QString& suffi
   std::sort(entries.begin(), entries.end(),
             [](const TFolderEntry& a, const TFolderEntry& b) { return a.name < b.name; });
   return entries;
+}
+
+QString MatchFileName(const QString& folder, const QString& name) {
+  if (name.isEmpty() || name.contains('/') || QFileInfo::exists(folder + name)) return name;
+  const QString ending = name.mid(name.lastIndexOf('.') + 1);
+  for (const TFolderEntry& entry : ListFolder(folder, ending))
+    if (entry.name.compare(name, Qt::CaseInsensitive) == 0) return entry.name;
+  return name;
 }

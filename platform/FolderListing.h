@@ -14,3 +14,8 @@ struct TFolderEntry {
 // Plain files (after following links) whose name ends in "." + suffix without regard to case, sorted by name in
 // code-unit order so every listing gives the same order. A missing or unreadable folder lists nothing.
 std::vector<TFolderEntry> ListFolder(const QString& folder, const QString& suffix);
+
+// The name under which a file called name lies in folder when letter case is not minded: name itself when that
+// file exists, else the first such file by name, else name unchanged (the caller then reports it as missing).
+// Packs made on systems that ignore case name their files loosely.
+QString MatchFileName(const QString& folder, const QString& name);

@@ -67,6 +67,11 @@ struct THttpRequest::Impl {
       impl->pending.clear();
       impl->readPos = 0;
     }
+    impl->received += static_cast<std::int64_t>(size * count);
+    if (impl->client.MaxBodySize > 0 && impl->received > impl->client.MaxBodySize) {
+      impl->tooLarge = impl->bodyStarted = true;
+      return 0;  // curl ends the transfer with a write error
+    }
     impl->pending.append(data, size * count);
     impl->bodyStarted = true;
     impl->lastActivity = Clock::now();
@@ -81,6 +86,8 @@ struct THttpRequest::Impl {
   std::size_t readPos = 0;
   bool paused = false;
   bool bodyStarted = false;
+  bool tooLarge = false;
+  std::int64_t received = 0;
   bool done = false;
   CURLcode result = CURLE_OK;
   Clock::time_point lastActivity = Clock::now();
@@ -111,6 +118,11 @@ std::unique_ptr<THttpRequest> THttpRequest::Open(const THttpClient& client, cons
   curl_easy_setopt(easy, CURLOPT_MAXREDIRS, kMaxRedirects);
   curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(client.ConnectTimeout.count()));
   curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(client.TotalTimeout.count()));
+  if (client.LowSpeedBytes > 0) {
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, client.LowSpeedBytes);
+    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, static_cast<long>(client.LowSpeedTime.count()));
+  }
   curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &Impl::OnHeader);
   curl_easy_setopt(easy, CURLOPT_HEADERDATA, impl.get());
   curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Impl::OnBody);
@@ -154,4 +166,10 @@ std::int64_t THttpRequest::Read(char* data, std::int64_t size) {
   std::memcpy(data, impl.pending.data() + impl.readPos, count);
   impl.readPos += count;
   return static_cast<std::int64_t>(count);
+}
+
+QString THttpRequest::FailureText() const {
+  if (impl_->tooLarge) return QString("файл больше %1 МБ").arg(impl_->client.MaxBodySize >> 20);
+  if (impl_->result == CURLE_OPERATION_TIMEDOUT) return "сервер передавал файл слишком долго или слишком медленно";
+  return "передача оборвалась";
 }

@@ -15,6 +15,13 @@ struct THttpClient {
   std::chrono::milliseconds ConnectTimeout{5000};
   // A request that receives nothing for this long fails, so a server that stops answering cannot hold the game.
   std::chrono::milliseconds StallTimeout{5000};
+  // A request that is not done after this long in all fails, however steadily bytes come; 0 means no limit.
+  std::chrono::milliseconds TotalTimeout{0};
+  // A transfer that stays below LowSpeedBytes per second for LowSpeedTime fails; 0 bytes means no limit.
+  long LowSpeedBytes = 0;
+  std::chrono::seconds LowSpeedTime{30};
+  // A body longer than this fails the transfer once the excess arrives; 0 means no limit.
+  std::int64_t MaxBodySize = 0;
   // Runs at most once per WaitInterval while a request waits for the network, so the window keeps answering.
   std::function<void()> OnWait;
   std::chrono::milliseconds WaitInterval{50};
@@ -38,6 +45,8 @@ class THttpRequest {
   // Copies up to size bytes of the body into data and returns their count: 0 at the end of the body, -1 when the
   // transfer broke off (the connection dropped, the body came short, the server stalled).
   std::int64_t Read(char* data, std::int64_t size);
+  // Why the transfer broke off, in Russian, once Read has returned -1.
+  QString FailureText() const;
 
  private:
   struct Impl;

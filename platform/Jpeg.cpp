@@ -1,12 +1,15 @@
 // JPEG decoding through libjpeg.
 #include "platform/Jpeg.h"
 
+#include <jpeglib.h>
+
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
-#include <jpeglib.h>
 #include <stdexcept>
 #include <string>
+
+#include "platform/PictureSize.h"
 
 namespace {
 struct ErrorManager {
@@ -21,8 +24,10 @@ void OnError(j_common_ptr info) {
   std::longjmp(manager->jump, 1);
 }
 
-// libjpeg reports errors by long jump, so nothing with a destructor may live in this frame.
-bool DecodeInto(const QByteArray& bytes, QImage* image, char* message) {
+// libjpeg reports errors by long jump, so nothing with a destructor may live in this frame. A picture beyond the
+// size bounds is refused from its header, before libjpeg or the image allocate anything for its pixels; its claimed
+// size goes to *claimed.
+bool DecodeInto(const QByteArray& bytes, QImage* image, char* message, QSize* claimed) {
   jpeg_decompress_struct info;
   ErrorManager errors;
   info.err = jpeg_std_error(&errors.base);
@@ -35,11 +40,16 @@ bool DecodeInto(const QByteArray& bytes, QImage* image, char* message) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
   jpeg_read_header(&info, TRUE);
+  if (!IsPictureSizeAllowed(info.image_width, info.image_height)) {
+    *claimed = QSize(info.image_width, info.image_height);
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_EXT_BGRA;  // little-endian 0xAARRGGBB words
   jpeg_start_decompress(&info);
   *image = QImage(info.output_width, info.output_height, QImage::Format_ARGB32);
   if (image->isNull()) {
-    std::snprintf(message, JMSG_LENGTH_MAX, "picture too large");
+    std::snprintf(message, JMSG_LENGTH_MAX, "out of memory");
     jpeg_destroy_decompress(&info);
     return false;
   }
@@ -56,17 +66,25 @@ bool DecodeInto(const QByteArray& bytes, QImage* image, char* message) {
 QImage DecodeJpeg(const QByteArray& bytes) {
   QImage image;
   char message[JMSG_LENGTH_MAX] = {};
-  if (bytes.isEmpty()) throw std::runtime_error("empty JPEG data");
-  if (!DecodeInto(bytes, &image, message)) throw std::runtime_error(std::string("not a readable JPEG: ") + message);
+  QSize claimed;
+  if (bytes.isEmpty()) throw std::runtime_error("файл пуст");
+  if (!DecodeInto(bytes, &image, message, &claimed)) {
+    if (claimed.isValid())
+      throw std::runtime_error(PictureSizeRefusal(claimed.width(), claimed.height()).toStdString());
+    throw std::runtime_error(std::string("это не JPEG или он повреждён (") + message + ")");
+  }
   return image;
 }
 
 QImage DecodeJpegFile(const QString& fileName) {
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot open " + fileName.toStdString());
+  const auto refuse = [&](const QString& reason) {
+    return std::runtime_error(QString("Картинку «%1» нельзя показать: %2.").arg(fileName, reason).toStdString());
+  };
+  if (!file.open(QIODevice::ReadOnly)) throw refuse("файл не открывается");
   try {
     return DecodeJpeg(file.readAll());
   } catch (const std::runtime_error& e) {
-    throw std::runtime_error(fileName.toStdString() + ": " + e.what());
+    throw refuse(QString::fromStdString(e.what()));
   }
 }

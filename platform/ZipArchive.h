@@ -8,7 +8,7 @@
 
 struct zip;
 
-// An archive that cannot be opened, read or written; the text names the file and libzip's reason.
+// An archive that cannot be opened, read or written; the text names the file and the reason in Russian.
 class TZipError : public std::runtime_error {
  public:
   explicit TZipError(const QString& text) : std::runtime_error(text.toStdString()) {}
@@ -23,8 +23,10 @@ class TZipReader {
   TZipReader& operator=(const TZipReader&) = delete;
 
   int Count() const;
-  // The entry's name as stored, folders and all.
+  // The entry's name as stored, folders and all; a name that is not UTF-8 is read as CP866.
   QString Name(int index) const;
+  // The entry's size unpacked as the archive states it; anything above kMaxEntrySize as kMaxEntrySize + 1.
+  qint64 Size(int index) const;
   // The entry's bytes, checked against its checksum. Throws TZipError when damaged or larger than kMaxEntrySize.
   QByteArray Read(int index) const;
 
@@ -32,6 +34,8 @@ class TZipReader {
   static constexpr qint64 kMaxEntrySize = qint64{256} << 20;
 
  private:
+  TZipError EntryError(int index, const QString& reason) const;
+
   QString fileName_;
   zip* archive_ = nullptr;
 };

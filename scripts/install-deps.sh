@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   xvfb xauth
   qt6-translations-l10n desktop-file-utils appstream file
+  clang libclang-rt-dev
 )
 
 missing=()

@@ -10,17 +10,23 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "game/LevelPacks.h"
 #include "platform/Events.h"
 #include "platform/HttpClient.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ZipArchive.h"
 
 const char* const DefaultBaseUrl = "http://127.0.0.1:8000";
 
 namespace {
 constexpr int kPackCount = 100;
 constexpr qint64 kReadPiece = 1024;
+// Far above any real pack; a server sending more, or taking too long, is not sending a pack.
+constexpr std::int64_t kMaxPackDownload = std::int64_t{256} << 20;
+constexpr std::chrono::minutes kPackTimeLimit{10};
+constexpr long kSlowestBytesPerSecond = 1024;
 
 bool IsAcceptedStatus(const QString& status) { return status == "200" || status == "302"; }
 
@@ -50,6 +56,15 @@ void ReplaceFile(const QString& from, const QString& to) {
   }
 }
 
+// Throws TZipError naming fileName when the file is not a pack archive the next start could install.
+void CheckIsPack(const QString& partName, const QString& fileName) {
+  try {
+    CheckPackBounds(TZipReader(partName), partName);
+  } catch (const TZipError& e) {
+    throw TZipError(QString::fromStdString(e.what()).replace(partName, fileName));
+  }
+}
+
 void ShowInformation(const QString& text) { ShowMessageBox(text, QString(), TMsgIcon::Information); }
 
 void SetEnabled(QWidget* widget, bool on) {
@@ -62,14 +77,18 @@ bool CheckUrl(const QString& url) {
   return request && IsAcceptedStatus(request->StatusCode());
 }
 
-bool GetInetFile(const QString& fileURL, const QString& FileName) {
+bool GetInetFile(const QString& fileURL, const QString& FileName, QString* refusal) {
   if (!CheckUrl(fileURL)) return false;
-  const QString agent = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-  const auto request = THttpRequest::Open(DownloadClient(agent), WithHttpScheme(fileURL), TCacheMode::AllowCached);
+  THttpClient client = DownloadClient(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+  client.TotalTimeout = kPackTimeLimit;
+  client.LowSpeedBytes = kSlowestBytesPerSecond;
+  client.MaxBodySize = kMaxPackDownload;
+  const auto request = THttpRequest::Open(client, WithHttpScheme(fileURL), TCacheMode::AllowCached);
   // The status is asked again: a pack that vanished between the two requests must not be saved as its error page.
   if (!request || !IsAcceptedStatus(request->StatusCode())) return false;
 
-  // The pack takes its real name only when complete, so the next start never unpacks half an archive.
+  // The pack takes its real name only when complete and a pack, so the next start never meets half an archive or
+  // an error page.
   const QString partName = FileName + ".part";
   QFile part(partName);
   if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -78,18 +97,25 @@ bool GetInetFile(const QString& fileURL, const QString& FileName) {
     part.remove();
     ThrowFileError("Не удаётся записать файл", partName, reason);
   };
+  const auto refuse = [&](const QString& reason) {
+    part.remove();
+    if (refusal) *refusal = reason;
+    return false;
+  };
   char buffer[kReadPiece];
   for (;;) {
     const qint64 got = request->Read(buffer, kReadPiece);
-    if (got < 0) {
-      part.remove();
-      return false;
-    }
+    if (got < 0) return refuse(QString("Файл «%1» не получен: %2.").arg(FileName, request->FailureText()));
     if (got == 0) break;
     if (part.write(buffer, got) != got) giveUp(part.errorString());
   }
   if (!part.flush()) giveUp(part.errorString());
   part.close();
+  try {
+    CheckIsPack(partName, FileName);
+  } catch (const TZipError& e) {
+    return refuse(QString::fromStdString(e.what()) + " Он не сохранён.");
+  }
   ReplaceFile(partName, FileName);
   return true;
 }
@@ -116,11 +142,16 @@ int RunPackDownload(QWidget* button, QProgressBar* progress) {
       ShowInformation("Неустановлено соединение с Интернетом!");
     } else {
       found = 0;
+      QStringList refusals;
       for (int n = 1; n <= kPackCount; ++n) {
         if (progress) progress->setValue(n);
         ProcessPendingEvents();
-        if (GetInetFile(PackUrl(baseUrl, n), PackFileName(n))) ++found;
+        QString refusal;
+        if (GetInetFile(PackUrl(baseUrl, n), PackFileName(n), &refusal)) ++found;
+        if (!refusal.isEmpty()) refusals << refusal;
       }
+      if (!refusals.isEmpty())
+        ShowMessageBox("С сервера пришли не наборы уровней:\n\n" + refusals.join("\n\n"), QString(), TMsgIcon::Warning);
     }
   } catch (const std::exception& error) {
     // An unreadable server.ini or a pack that cannot be saved ends the run; the button comes back for another try.

@@ -10,9 +10,11 @@ class QWidget;
 bool CheckUrl(const QString& url);
 
 // Copies the body of fileURL into FileName when CheckUrl passes on it and returns true; otherwise writes nothing and
-// returns false. A transfer that breaks off leaves no file behind. Throws std::runtime_error with the system's text
-// when the local file cannot be created or written.
-bool GetInetFile(const QString& fileURL, const QString& FileName);
+// returns false. Only a readable ZIP archive within the pack bounds is kept: a body that is none, a transfer that
+// breaks off, runs too long or too slowly, or brings more than 256 MiB leaves no file behind, and the reason, in
+// Russian and naming the file, goes to *refusal when given. Throws std::runtime_error with the system's text when
+// the local file cannot be created or written.
+bool GetInetFile(const QString& fileURL, const QString& FileName, QString* refusal = nullptr);
 
 // The server's base URL: key BaseUrl of section Server in "resources/server.ini", without trailing slashes, or
 // DefaultBaseUrl when the file or the key is missing. Throws std::runtime_error when the file is there but unreadable.
@@ -24,6 +26,6 @@ QString PackUrl(const QString& baseUrl, int n);
 QString PackFileName(int n);
 
 // The download button's run: packs 1 to 100 from DownloadBaseUrl into the data folder with the progress bar
-// moving, then the outcome message. The button is disabled meanwhile. Returns the found counter: -1 when the server
-// did not answer, else the number of packs written.
+// moving, then one box listing the bodies refused, if any, then the outcome message. The button is disabled meanwhile.
+// Returns the found counter: -1 when the server did not answer, else the number of packs written.
 int RunPackDownload(QWidget* button, QProgressBar* progress);

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QWheelEvent>
 
+#include "game/LevelPacks.h"
 #include "game/PicPuzzle.h"
 #include "platform/Events.h"
 #include "platform/Jpeg.h"
@@ -279,6 +280,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     FormClose();
   }
   event->accept();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  QTimer::singleShot(0, this, [] { ShowPackReport(); });
 }
 
 // One notch is 120; smooth wheels send parts of it.

@@ -70,6 +70,8 @@ class TMainForm : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // The first showing puts up what went wrong with new level packs, over the window rather than before it.
+  void showEvent(QShowEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -83,6 +85,7 @@ class TMainForm : public QWidget {
   TAnchors* groupAnchors_;
   int wheelRemainder_ = 0;
   bool closing_ = false;
+  bool shown_ = false;
 };
 
 extern TMainForm* MainForm;

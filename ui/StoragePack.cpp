@@ -10,6 +10,7 @@
 #include "game/LevelFolder.h"
 #include "game/PicPuzzle.h"
 #include "platform/Events.h"
+#include "platform/FolderListing.h"
 #include "platform/Jpeg.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
@@ -52,7 +53,7 @@ QImage PlaceholderPicture(QSize size) {
 
 QImage TilePicture(const QString& id, QSize size) {
   try {
-    const QImage picture = DecodeJpegFile(LevelDataFolder() + id + ".jpg");
+    const QImage picture = DecodeJpegFile(LevelDataFolder() + MatchFileName(LevelDataFolder(), id + ".jpg"));
     return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   } catch (const std::exception&) {
     return PlaceholderPicture(size);

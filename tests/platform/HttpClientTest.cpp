@@ -202,4 +202,36 @@ TEST(HttpClient, KeepsCallingTheWaitHandlerWhileTheServerIsSlow) {
   EXPECT_EQ(body, "at last");
   EXPECT_GE(waits.load(), 2);
 }
+// A server that sends more than the client takes, or never stops sending, is cut off with the reason told.
+TEST(HttpClient, ABodyBeyondTheSizeOrTimeLimitFailsTheRead) {
+  LoopbackServer server;
+  const std::string body = Pattern(64 * 1024);
+  server.Routes().Get("/big.zip", [&](const httplib::Request&, httplib::Response& response) {
+    response.set_content(body, "application/zip");
+  });
+  server.Routes().Get("/endless.zip", [&server](const httplib::Request&, httplib::Response& response) {
+    response.set_chunked_content_provider("application/zip", [&server](std::size_t, httplib::DataSink& sink) {
+      std::this_thread::sleep_for(20ms);
+      return !server.Stopping() && sink.write("0123456789", 10);
+    });
+  });
+  THttpClient sizeLimited = Client();
+  sizeLimited.MaxBodySize = 10000;
+  THttpClient timeLimited = Client();
+  timeLimited.TotalTimeout = 300ms;
+  const struct {
+    const char* path;
+    THttpClient client;
+    const char* reason;
+  } cases[] = {{"/big.zip", sizeLimited, "больше"}, {"/endless.zip", timeLimited, "слишком долго"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    auto request = THttpRequest::Open(c.client, server.BaseUrl() + c.path, TCacheMode::AllowCached);
+    ASSERT_NE(request, nullptr);
+    std::string received;
+    EXPECT_FALSE(ReadAll(*request, received));
+    EXPECT_LE(received.size(), 10000u);
+    EXPECT_TRUE(request->FailureText().contains(QString::fromUtf8(c.reason))) << request->FailureText().toStdString();
+  }
+}
 }  // namespace

@@ -4,11 +4,11 @@
 #include <QImage>
 #include <QTimer>
 
-#include "game/LevelData.h"
 #include "game/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
 #include "play/ImageView.h"
 #include "support/GameFixture.h"
+#include "support/LevelFiles.h"
 #include "support/RecordingPlayer.h"
 #include "ui/BonusButton.h"
 #include "ui/BonusForm.h"
@@ -16,8 +16,6 @@
 #include "ui/StoragePack.h"
 
 namespace {
-const QString kSquare = "200,200,600,200;600,200,600,600;600,600,200,600;200,600,200,200";
-
 // A playable 2 × 2 level with its picture.
 void WriteLevel(const TestFolder& folder, const QString& name, int number, const QString& pack) {
   folder.Write("levels/data/" + name + ".ini",
@@ -26,13 +24,7 @@ void WriteLevel(const TestFolder& folder, const QString& name, int number, const
                    .arg(number)
                    .arg(pack, name)
                    .toUtf8());
-  TLevelData data;
-  data.dr = 12;
-  data.da = 8;
-  data.msg = "null";
-  data.Pic.resize(4);
-  for (TPicClip& record : data.Pic) record.ID = kSquare;
-  folder.Write("levels/data/" + name + ".level", LevelDataBytes(data));
+  folder.Write("levels/data/" + name + ".level", SquareLevelBytes());
   QImage picture(64, 64, QImage::Format_RGB32);
   picture.fill(Qt::darkCyan);
   ASSERT_TRUE(picture.save(folder.File("levels/data/" + name + ".jpg"), "JPG"));

@@ -1,6 +1,7 @@
 // The bonus window: its controls, the prices, the star purchases, the skip, the closing and the download button.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include "game/PicPuzzle.h"
+#include "platform/ZipArchive.h"
 #include "support/GameFixture.h"
 #include "support/LoopbackServer.h"
 #include "ui/BackgroundPanel.h"
@@ -185,8 +187,14 @@ TEST_F(BonusWindow, TheDownloadButtonRunsTheDownloadAndTheWindowStaysOpen) {
   LoopbackServer server;
   server.Routes().Get(
       "/", [](const httplib::Request&, httplib::Response& response) { response.set_content("packs", "text/plain"); });
-  server.Routes().Get("/download/levels/4.zip", [](const httplib::Request&, httplib::Response& response) {
-    response.set_content("PK pack four", "application/zip");
+  TZipWriter four(folder.File("four.zip"));
+  four.Add("four.ini", "[PuzzleSettings]\nlevel=4\n");
+  four.Write();
+  QFile fourFile(folder.File("four.zip"));
+  ASSERT_TRUE(fourFile.open(QIODevice::ReadOnly));
+  const std::string packFour = fourFile.readAll().toStdString();
+  server.Routes().Get("/download/levels/4.zip", [&](const httplib::Request&, httplib::Response& response) {
+    response.set_content(packFour, "application/zip");
   });
   folder.Write("resources/server.ini", "[Server]\nBaseUrl=" + server.BaseUrl().toUtf8() + "\n");
   bool openAfterRun = false;

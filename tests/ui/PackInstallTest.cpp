@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <map>
@@ -11,8 +12,11 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "support/LoopbackServer.h"
+#include "support/RecordingPlayer.h"
 #include "support/TestFolder.h"
+#include "support/TestProgram.h"
 #include "ui/Download.h"
+#include "ui/MainForm.h"
 #include "ui/ThemeList.h"
 
 namespace {
@@ -65,5 +69,25 @@ TEST(PackInstall, ADownloadedPackIsUnpackedAtTheNextStartAndOffersItsTheme) {
 
   SetMessageBoxHook(nullptr);
   SetProgramFolder(QString());
+}
+// Broken packs do not each stop the start with a box before the window: one box lists them over the window.
+TEST(PackInstall, EveryPackProblemOfAStartComesInOneBoxOnceTheMainWindowShows) {
+  TestProgram program;
+  RecordingPlayers players;
+  program.folder.Write("1.zip", "<html><body>Ошибка сервера</body></html>");
+  program.folder.Write("2.zip", "");
+  const auto packReports = [&] { return program.messages.filter(".zip"); };
+  TMainForm form;
+  EXPECT_TRUE(packReports().isEmpty()) << "nothing about packs before the window shows";
+  form.show();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(packReports().size(), 1) << program.messages.join("\n").toStdString();
+  EXPECT_TRUE(packReports()[0].contains("1.zip") && packReports()[0].contains("2.zip"))
+      << packReports()[0].toStdString();
+  form.hide();
+  form.show();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(packReports().size(), 1) << "shown at the first showing only";
+  form.close();
 }
 }  // namespace
