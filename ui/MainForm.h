@@ -63,6 +63,7 @@ class TMainForm : public QWidget {
   void FormMouseWheelDown();
   void daemonTimer();
   void MsgLabelClick();
+  void SwitchFullScreen();
 
   // The resize rule: at least 548 on each side, and always square.
   static QSize SquareSize(QSize size);
@@ -71,6 +72,7 @@ class TMainForm : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
