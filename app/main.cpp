@@ -33,6 +33,10 @@ int main(int argc, char** argv) {
   mainForm.show();
   // Notices of the start-up, such as a missing sound device, come once the window is up.
   QTimer::singleShot(0, &ShowHeldMessages);
+  // Pictures named on the command line ("Open with") become the player's own levels; the first starts at once.
+  const QStringList pictures = app.arguments().mid(1);
+  if (!pictures.isEmpty())
+    QTimer::singleShot(0, &mainForm, [&mainForm, pictures] { RunReported([&] { mainForm.OpenPictures(pictures); }); });
   const int result = quitSignalled ? 0 : app.exec();
   mainForm.EndSession();
   return result;

@@ -64,6 +64,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
   setWindowTitle("KAVRIN Настольный Пазл");
   setFont(PixelFont(12, false));
   resize(SquareSize(kDesignClient));
+  setAcceptDrops(true);
+  setFocusPolicy(Qt::StrongFocus);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   BuildControls();
@@ -235,11 +237,19 @@ QSize TMainForm::SquareSize(QSize size) {
 }
 
 void TMainForm::FormResize() {
-  const QSize square = SquareSize(size());
-  if (square != size()) resize(square);
-  Puzzle.GameStatus.ParentWidth = width();
-  Puzzle.GameStatus.ParentHeight = height();
-  Panel->setGeometry(0, 0, width(), height());
+  // Full screen is not square: the panel is, in the middle of it.
+  QRect panel = rect();
+  if (isFullScreen()) {
+    const int side = std::min(width(), height());
+    panel = QRect((width() - side) / 2, (height() - side) / 2, side, side);
+  } else {
+    const QSize square = SquareSize(size());
+    if (square != size()) resize(square);
+    panel = rect();
+  }
+  Puzzle.GameStatus.ParentWidth = panel.width();
+  Puzzle.GameStatus.ParentHeight = panel.height();
+  Panel->setGeometry(panel);
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

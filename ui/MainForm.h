@@ -63,6 +63,10 @@ class TMainForm : public QWidget {
   void FormMouseWheelDown();
   void daemonTimer();
   void MsgLabelClick();
+  void SwitchFullScreen();
+  // Makes a level of "Мои картинки" of each picture and starts the first at once, at no cost; a picture that
+  // cannot be made says why. Files given at start and files dropped on the window come here.
+  void OpenPictures(const QStringList& paths);
 
   // The resize rule: at least 548 on each side, and always square.
   static QSize SquareSize(QSize size);
@@ -73,6 +77,9 @@ class TMainForm : public QWidget {
   // The first showing puts up what went wrong with new level packs, over the window rather than before it.
   void showEvent(QShowEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

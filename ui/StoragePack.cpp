@@ -1,6 +1,7 @@
 // The theme and picture chooser: theme tiles, the chosen theme's pictures, buying one for 40 stars.
 #include "ui/StoragePack.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -21,13 +22,23 @@
 TStoragePack* StoragePack = nullptr;
 
 namespace {
-constexpr QSize kDesignClient(644, 392);
+// The upper box shows one whole row of theme tiles with their names; both boxes are as wide as three theme
+// columns plus a vertical scroll bar, so nothing ever needs a horizontal one.
+constexpr int kMargin = 8;
+constexpr int kThemeBoxHeight = 244;
+constexpr int kPictureBoxHeight = 153;
+constexpr int kBoxGap = 4;
+constexpr int kThemeColumns = 3;
 constexpr int kPicturePrice = 40;
 constexpr int kFadedAlpha = 50;
 constexpr int kBlinkMs = 500;
 constexpr QSize kThemeTile(200, 200);
 constexpr int kThemeLabelHeight = 40;
-constexpr int kThemeStep = 210;
+constexpr int kThemeStepX = 210;
+// A tile and its name take 240 pixels; the next row starts below the name.
+constexpr int kThemeStepY = 250;
+constexpr int kThemeFontSize = 14;
+constexpr int kSmallestThemeFontSize = 8;
 constexpr QSize kPictureTile(60, 60);
 constexpr int kPictureLabelHeight = 40;
 constexpr int kPictureStepX = 70;
@@ -59,6 +70,24 @@ QImage TilePicture(const QString& id, QSize size) {
     return PlaceholderPicture(size);
   }
 }
+
+// A long theme name gets a smaller font rather than losing its end.
+int ThemeFontSize(const QFont& base, const QString& name, QSize box) {
+  QFont font = base;
+  for (int size = kThemeFontSize; size > kSmallestThemeFontSize; --size) {
+    font.setPointSize(size);
+    const QRect needed =
+        QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), box), Qt::AlignCenter | Qt::TextWordWrap, name);
+    if (needed.width() <= box.width() && needed.height() <= box.height()) return size;
+  }
+  return kSmallestThemeFontSize;
+}
+
+// The k-th tile of a box, k from 0: as many columns as fit beside the vertical scroll bar.
+QPoint GridPlace(const TTileBox* box, int k, QSize tile, QSize step) {
+  const int columns = std::max(1, (box->TileWidth() - tile.width()) / step.width() + 1);
+  return QPoint(k % columns * step.width(), k / columns * step.height());
+}
 }  // namespace
 
 QStringList TileHint(const QObject* tile) {
@@ -72,17 +101,17 @@ TStoragePack::TStoragePack(QWidget* parent) : QDialog(parent) {
   QFont font;
   font.setFamilies({"Tahoma", "DejaVu Sans"});
   setFont(font);
-  setFixedSize(kDesignClient);
-
   ScrollBox = new TTileBox(TTileBox::Texture, this);
-  ScrollBox->setGeometry(8, 8, 628, 225);
+  const int boxWidth = (kThemeColumns - 1) * kThemeStepX + kThemeTile.width() + ScrollBox->ScrollBarWidth();
+  setFixedSize(boxWidth + 2 * kMargin, kThemeBoxHeight + kPictureBoxHeight + kBoxGap + 2 * kMargin);
+  ScrollBox->setGeometry(kMargin, kMargin, boxWidth, kThemeBoxHeight);
   try {
     ScrollBox->SetTexture(QPixmap::fromImage(DecodeJpegFile(ResourceFolder() + "resources/backgrd/bkg3.jpg")));
   } catch (const std::exception&) {
     // The box keeps its plain colour.
   }
   ScrollBox1 = new TTileBox(TTileBox::Gradient, this);
-  ScrollBox1->setGeometry(8, 232, 625, 153);
+  ScrollBox1->setGeometry(kMargin, kMargin + kThemeBoxHeight + kBoxGap, boxWidth, kPictureBoxHeight);
 }
 
 TStoragePack::~TStoragePack() {
@@ -106,19 +135,16 @@ void TStoragePack::FormActivate() { Tag = -1; }
 
 void TStoragePack::FormShow() {
   const std::vector<TChooserLevel> themes = BuildThemeList(ReadChooserLevels());
-  int x = 0, y = 0, n = 0;
+  int n = 0;
   for (const TChooserLevel& theme : themes) {
-    TImage32* image = AddTile(ScrollBox, "Image" + QString::number(n), QRect(QPoint(x, y), kThemeTile), theme.id);
-    AddLabel(ScrollBox, "Label" + QString::number(n),
-             QRect(x, y + kThemeTile.height(), kThemeTile.width(), kThemeLabelHeight), theme.pack, 14);
+    const QPoint at = GridPlace(ScrollBox, n, kThemeTile, QSize(kThemeStepX, kThemeStepY));
+    TImage32* image = AddTile(ScrollBox, "Image" + QString::number(n), QRect(at, kThemeTile), theme.id);
+    const QSize labelSize(kThemeTile.width(), kThemeLabelHeight);
+    AddLabel(ScrollBox, "Label" + QString::number(n), QRect(at + QPoint(0, kThemeTile.height()), labelSize), theme.pack,
+             ThemeFontSize(font(), theme.pack, labelSize));
     image->setProperty(kHintProperty, QStringList{theme.id, theme.pack});
     image->OnClick = [this](QObject* sender) { RunReported([&] { ImageClick(sender); }); };
     ++n;
-    x += kThemeStep;
-    if (x > frameGeometry().width()) {
-      x = 0;
-      y += kThemeStep;
-    }
   }
   ScrollBox->FitTiles();
 }
@@ -128,26 +154,22 @@ void TStoragePack::ImageClick(QObject* Sender) {
   const QStringList theme = TileHint(Sender);
   if (theme.size() < 2) return;
   const QString& pack = theme[1];
-  int x = 0, y = 0;
+  int n = 0;
   for (const TChooserLevel& level : ReadChooserLevels()) {
     if (level.pack != pack) continue;
     const QString k = QString::number(level.k);
-    TImage32* image = AddTile(ScrollBox1, "picture" + k, QRect(QPoint(x, y), kPictureTile), level.id);
+    const QPoint at = GridPlace(ScrollBox1, n++, kPictureTile, QSize(kPictureStepX, kPictureStepY));
+    TImage32* image = AddTile(ScrollBox1, "picture" + k, QRect(at, kPictureTile), level.id);
     image->SetColor(kPictureBackColor);
     image->Bitmap().SetDrawMode(dmBlend);
     AddLabel(ScrollBox1, "description" + k,
-             QRect(x, y + kPictureTile.height(), kPictureTile.width(), kPictureLabelHeight), "Открыть за 40 звездочек",
-             8);
+             QRect(at + QPoint(0, kPictureTile.height()), QSize(kPictureTile.width(), kPictureLabelHeight)),
+             "Открыть за 40 звездочек", 8);
     if (IsPictureCompleted(level.id, Puzzle.CompletePuzzle)) {
       image->Bitmap().SetMasterAlpha(kFadedAlpha);
     } else {
       image->setProperty(kHintProperty, QStringList{level.id, level.pack, QString::number(level.level)});
       image->OnClick = [this](QObject* sender) { RunReported([&] { PictureClick(sender); }); };
-    }
-    x += kPictureStepX;
-    if (x > frameGeometry().width()) {
-      x = 0;
-      y += kPictureStepY;
     }
   }
   ScrollBox1->FitTiles();

@@ -3,9 +3,12 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStyle>
 
 TTileBox::TTileBox(Mode mode, QWidget* parent) : QScrollArea(parent), mode_(mode) {
   setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   auto* tiles = new QWidget;
   tiles->resize(0, 0);
   setWidget(tiles);
@@ -13,6 +16,8 @@ TTileBox::TTileBox(Mode mode, QWidget* parent) : QScrollArea(parent), mode_(mode
   tiles->setAutoFillBackground(false);
   viewport()->setAutoFillBackground(false);
 }
+
+int TTileBox::ScrollBarWidth() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this); }
 
 void TTileBox::SetTexture(const QPixmap& texture) {
   texture_ = texture;

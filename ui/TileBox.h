@@ -12,6 +12,9 @@ class TTileBox : public QScrollArea {
   // Where tiles go; it grows to hold them all, so the box scrolls when they reach past its edges.
   QWidget* Tiles() const { return widget(); }
   void FitTiles();
+  // Tiles scroll only up and down; this is the width they may take, the scroll bar's room kept free.
+  int TileWidth() const { return width() - ScrollBarWidth(); }
+  int ScrollBarWidth() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

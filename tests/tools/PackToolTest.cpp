@@ -97,6 +97,14 @@ TEST_F(PackTool, MakesAPackThatChecksAndShows) {
   }
 }
 
+TEST_F(PackTool, HelpSaysHowPicturesAreFitted) {
+  for (const QStringList& args : {QStringList{"make", "--help"}, QStringList{"--help"}}) {
+    const ToolRun help = PuzzlePack(args);
+    EXPECT_EQ(help.code, 0) << args.join(' ').toStdString();
+    EXPECT_TRUE(help.out.contains("central square") || help.out.contains("centre square")) << help.out.toStdString();
+  }
+}
+
 TEST_F(PackTool, CheckNamesEveryProblemAndFails) {
   ASSERT_EQ(PuzzlePack({"make", folder.File("src"), folder.File("proba.zip")}).code, 0);
   const TZipReader zip(folder.File("proba.zip"));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "game/PicPuzzle.h"
@@ -169,6 +170,15 @@ TEST_F(BonusWindow, ClosingHandsTheUneditableFileNameToTheGame) {
   EXPECT_FALSE(form->FileNameEdit->isEnabled());
   ShowAndDo([&] { form->close(); });
   EXPECT_EQ(Puzzle.GameStatus.Fname, "puz.sav");
+}
+
+TEST_F(BonusWindow, EscapeClosesTheWindowAsItsCloseBoxDoes) {
+  Puzzle.GameStatus.Fname = "elsewhere.sav";
+  Puzzle.GameStatus.Score = 80;
+  ShowAndDo([&] { QTest::keyClick(form.get(), Qt::Key_Escape); });
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(Puzzle.GameStatus.Fname, "puz.sav");
+  EXPECT_EQ(Puzzle.GameStatus.Score, 80);
 }
 
 TEST_F(BonusWindow, TheStatusLoopSwitchesOnlyTheThreeStarButtons) {

@@ -142,4 +142,61 @@ TEST_F(PlayLevel, AThumbnailReachingTheEndOfTheTrayLosesTheLevel) {
   EXPECT_EQ(form->Im_list->Layers().Count(), 0);
   EXPECT_TRUE(Puzzle.Pic.empty());
 }
+TEST_F(PlayLevel, KeysTurnTheHeldPiecePauseAndSwitchFullScreen) {
+  for (TPicClip& piece : Puzzle.Pic) piece.DistanceMoving = 40;
+  for (int tick = 0; tick < 40 && form->Image_Bkg->Layers().Count() == 0; ++tick) {
+    Puzzle.TimerTick(Puzzle.Timer);
+    TakeVisibleThumbnails();
+  }
+  ASSERT_GT(form->Image_Bkg->Layers().Count(), 0);
+  // The player moves a piece a little, away from its home; it stays in the hand for turning.
+  TRotLayer* moved = Layer(form->Image_Bkg, 0);
+  moved->BringToFront();
+  form->Image_Bkg->RepaintNow();
+  const QPoint from = OnBoard(moved->Position().X, moved->Position().Y);
+  QTest::mousePress(form->Image_Bkg, Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(form->Image_Bkg, from + QPoint(15, 10));
+  QTest::mouseRelease(form->Image_Bkg, Qt::LeftButton, Qt::NoModifier, from + QPoint(15, 10));
+  // The piece in the hand is the one the first key turns; every other stays as it lies.
+  std::vector<float> before;
+  for (int i = 0; i < form->Image_Bkg->Layers().Count(); ++i) before.push_back(Layer(form->Image_Bkg, i)->Angle());
+  QTest::keyClick(form.get(), Qt::Key_Left);
+  TRotLayer* heldPiece = nullptr;
+  for (int i = 0; i < form->Image_Bkg->Layers().Count(); ++i) {
+    if (Layer(form->Image_Bkg, i)->Angle() == before[i]) continue;
+    ASSERT_EQ(heldPiece, nullptr) << "one key turned two pieces";
+    heldPiece = Layer(form->Image_Bkg, i);
+    EXPECT_FLOAT_EQ(heldPiece->Angle(), before[i] + 1);
+  }
+  ASSERT_NE(heldPiece, nullptr);
+  const struct {
+    const char* name;
+    Qt::Key key;
+    float turn;  // counter-clockwise is positive
+  } turns[] = {
+      {"left", Qt::Key_Left, 1},  {"up", Qt::Key_Up, 1},           {"right", Qt::Key_Right, -1},
+      {"down", Qt::Key_Down, -1}, {"page up", Qt::Key_PageUp, 10}, {"page down", Qt::Key_PageDown, -10},
+  };
+  for (const auto& t : turns) {
+    SCOPED_TRACE(t.name);
+    const float angle = heldPiece->Angle();
+    QTest::keyClick(form.get(), t.key);
+    EXPECT_FLOAT_EQ(heldPiece->Angle(), angle + t.turn);
+  }
+
+  QTest::keyClick(form.get(), Qt::Key_Space);
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stPaused);
+  const float paused = heldPiece->Angle();
+  QTest::keyClick(form.get(), Qt::Key_Left);
+  EXPECT_FLOAT_EQ(heldPiece->Angle(), paused) << "a paused game does not turn";
+  QTest::keyClick(form.get(), Qt::Key_Space);
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+
+  QTest::keyClick(form.get(), Qt::Key_F11);
+  EXPECT_TRUE(form->isFullScreen());
+  EXPECT_EQ(form->Panel->width(), form->Panel->height()) << "the board stays square in full screen";
+  QTest::keyClick(form.get(), Qt::Key_F11);
+  EXPECT_FALSE(form->isFullScreen());
+  EXPECT_TRUE(messages.filter("Ошибка|").isEmpty()) << messages.join("\n").toStdString();
+}
 }  // namespace

@@ -1,8 +1,11 @@
 // The theme and picture chooser: the theme list, the picture tiles, the completion rule and buying for 40 stars.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 #include "game/LevelData.h"
@@ -153,14 +156,46 @@ TEST_F(Chooser, ShowsOneTilePerThemeWithItsLowestLevelsPicture) {
   EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
 }
 
-TEST_F(Chooser, ThemeTilesWrapIntoRows210PixelsApart) {
+TEST_F(Chooser, ThemeTilesWrapIntoThreeColumnsWithRowsBelowTheNames) {
   for (int i = 0; i < 5; ++i) WriteLevel(QString("t%1").arg(i), QString("P%1").arg(i).toUtf8().constData(), "1");
   chooser->show();
-  EXPECT_EQ(Tile("Image3")->geometry().topLeft(), QPoint(630, 0));
-  EXPECT_EQ(Tile("Image4")->geometry().topLeft(), QPoint(0, 210));
-  EXPECT_GE(chooser->ScrollBox->Tiles()->width(), 830) << "the box scrolls to the tiles out of view";
+  EXPECT_EQ(Tile("Image2")->geometry().topLeft(), QPoint(420, 0));
+  EXPECT_EQ(Tile("Image3")->geometry().topLeft(), QPoint(0, 250));
+  EXPECT_EQ(Label("Label3")->geometry().topLeft(), QPoint(0, 450));
 }
 
+// Six themes, one with a long name: every name is whole, on its own, and can be scrolled to without a side scroll.
+TEST_F(Chooser, EveryThemeNameIsShownInFull) {
+  const char* const names[] = {"standart",        "priroda", "Мои картинки",
+                               "Города и дороги", "Горы",    "Очень длинное название темы с картинками"};
+  int i = 0;
+  for (const char* name : names) WriteLevel(QString("t%1").arg(i++), name, "1");
+  chooser->show();
+  QApplication::processEvents();
+  TTileBox* box = chooser->ScrollBox;
+  EXPECT_LE(box->Tiles()->width(), box->viewport()->width()) << "no tile reaches past the box's width";
+  EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(box->verticalScrollBar()->isVisible());
+  EXPECT_GE(box->verticalScrollBar()->maximum() + box->viewport()->height(), box->Tiles()->height());
+  QList<QWidget*> tiles;
+  for (QWidget* tile : box->Tiles()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) tiles << tile;
+  for (int n = 0; n < 6; ++n) {
+    QLabel* label = Label("Label" + QString::number(n));
+    ASSERT_NE(label, nullptr);
+    SCOPED_TRACE(label->text().toStdString());
+    EXPECT_EQ(label->text(), QString(names[n]));
+    EXPECT_EQ(label->size(), QSize(200, 40));
+    const QRect needed =
+        QFontMetrics(label->font()).boundingRect(label->rect(), Qt::AlignCenter | Qt::TextWordWrap, label->text());
+    EXPECT_TRUE(label->rect().contains(needed)) << "the name needs " << needed.width() << "x" << needed.height();
+    EXPECT_GE(label->font().pointSize(), 8);
+    for (const QWidget* other : tiles) {
+      if (other == label) continue;
+      EXPECT_FALSE(other->geometry().intersects(label->geometry())) << other->objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(Label("Label0")->font().pointSize(), 14) << "short names keep the large font";
+}
 TEST_F(Chooser, AMissingOrBrokenTilePictureShowsAPlaceholder) {
   WriteLevel("nopicture", "A", "1", Qt::red, false);
   WriteLevel("broken", "B", "1", Qt::red, false);
@@ -226,12 +261,22 @@ TEST_F(Chooser, AThemeClickShowsItsPicturesNamedByTheirPlaceInTheListing) {
   EXPECT_EQ(Label("description1"), nullptr) << "the first theme's labels are gone too";
 }
 
-TEST_F(Chooser, PictureTilesWrapIntoRows120PixelsApart) {
+TEST_F(Chooser, PictureTilesWrapWithinTheBoxIntoRows120PixelsApart) {
   for (int i = 0; i < 11; ++i) WriteLevel(QString("p%1").arg(i, 2, 10, QChar('0')), "A", "1");
   chooser->show();
   ClickTile("Image0");
-  EXPECT_EQ(Tile("picture10")->geometry().topLeft(), QPoint(630, 0));
-  EXPECT_EQ(Tile("picture11")->geometry().topLeft(), QPoint(0, 120));
+  EXPECT_EQ(Tile("picture9")->geometry().topLeft(), QPoint(560, 0));
+  EXPECT_EQ(Tile("picture10")->geometry().topLeft(), QPoint(0, 120));
+  EXPECT_LE(chooser->ScrollBox1->Tiles()->width(), chooser->ScrollBox1->viewport()->width());
+}
+
+TEST_F(Chooser, EscapeClosesTheChooserWithoutBuying) {
+  WriteLevel("a", "A", "1");
+  chooser->show();
+  QTest::keyClick(chooser.get(), Qt::Key_Escape);
+  EXPECT_FALSE(chooser->isVisible());
+  EXPECT_EQ(chooser->Tag, -1);
+  EXPECT_TRUE(TileNames().isEmpty());
 }
 
 TEST_F(Chooser, ACompletedPictureIsFadedAndTakesNoClick) {

@@ -12,24 +12,26 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"make", MakeCommand, "make FOLDER PACK.zip    pictures and FOLDER/pack.ini to a level pack"},
+    {"make", MakeCommand,
+     "make FOLDER PACK.zip    pictures and FOLDER/pack.ini to a level pack (centre square, never stretched)"},
     {"check", CheckCommand, "check PACK.zip|FOLDER   names every problem of a pack or a data folder"},
     {"show", ShowCommand, "show FILE.level         prints a level data file as JSON"},
     {"cut", CutCommand, "cut LEVEL.ini --out DIR cuts the picture as the game does: piece PNGs and pieces.json"},
     {"savegame", SaveGameCommand, "savegame puz.sav        prints a saved game as JSON"},
 };
 
-int Usage() {
-  std::fprintf(stderr, "usage: puzzle-pack COMMAND ARGUMENTS\n");
-  for (const Command& command : kCommands) std::fprintf(stderr, "  puzzle-pack %s\n", command.usage);
-  return 2;
+int Usage(std::FILE* to, int code) {
+  std::fprintf(to, "usage: puzzle-pack COMMAND ARGUMENTS\n");
+  for (const Command& command : kCommands) std::fprintf(to, "  puzzle-pack %s\n", command.usage);
+  return code;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments().mid(1);
-  if (args.isEmpty()) return Usage();
+  if (args.isEmpty()) return Usage(stderr, 2);
+  if (args[0] == "--help" || args[0] == "-h") return Usage(stdout, 0);
   for (const Command& command : kCommands)
     if (args[0] == command.name) {
       try {
@@ -39,5 +41,5 @@ int main(int argc, char** argv) {
         return 1;
       }
     }
-  return Usage();
+  return Usage(stderr, 2);
 }

@@ -1,0 +1,33 @@
+// Makes one level's three files from a picture: the pack tool's `make` and the player's own photos share it.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <random>
+
+struct TLevelPlan {
+  QString base;  // the level's file name without extension
+  QString info;
+  int level = 0, cols = 0, rows = 0;
+  int tray = 0;   // Speed_Movie in ms, 0 for no tray
+  int time = 0;   // LimTime in seconds
+  int angle = 0;  // largest starting turn of a piece in degrees
+};
+
+// The clock a grid gets unless told otherwise: two minutes and 25 seconds a piece, whole half minutes.
+int DefaultLevelTime(int cols, int rows);
+// The starting turn a grid gets unless told otherwise: none up to 2 × 2, then 30 degrees.
+int DefaultLevelAngle(int cols, int rows);
+
+// The picture as a level shows it: the central square of the source (nothing stretched), transparency laid over
+// white, resampled to 800 × 800.
+QImage LevelPicture(const QImage& source);
+// Reads a JPEG or PNG picture, turned upright as its camera meant; throws std::runtime_error naming the file.
+QImage ReadSourcePicture(const QString& path);
+
+// The three files of a level: the INI file (UTF-8 with a byte-order mark), the level data with classic jigsaw
+// outlines drawn from `random`, and the picture as JPEG quality 85.
+QByteArray LevelIniBytes(const QString& pack, const TLevelPlan& plan);
+QByteArray LevelDataBytesFor(const TLevelPlan& plan, std::mt19937& random);
+QByteArray LevelPictureBytes(const QImage& source);

@@ -1,0 +1,115 @@
+// The player's own pictures through the main window: each becomes a level of "Мои картинки", the first starts.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QTest>
+#include <QUrl>
+
+#include "game/LevelFolder.h"
+#include "game/LevelSettings.h"
+#include "game/OwnPictures.h"
+#include "game/PicPuzzle.h"
+#include "support/RecordingPlayer.h"
+#include "support/TestProgram.h"
+#include "ui/MainForm.h"
+
+namespace {
+TEST(OwnPictureGrid, GrowsWithThePictureFromThreeToSixASide) {
+  const struct {
+    QSize size;
+    int side;
+  } cases[] = {{{100, 80}, 3},   {{640, 480}, 3},   {{1200, 900}, 4},
+               {{900, 1200}, 4}, {{1920, 1080}, 5}, {{4000, 3000}, 6}};
+  for (const auto& c : cases) EXPECT_EQ(OwnPictureGrid(c.size), c.side) << c.size.width() << "x" << c.size.height();
+}
+
+class OwnPictures : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TMainForm>();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    messages.clear();  // the throw-away folder has no art; that notice is not what these tests look at
+  }
+  void TearDown() override {
+    form->close();
+    form.reset();
+  }
+  QString Photo(const QString& name, QSize size) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(QRect(QPoint(0, 0), size / 2), Qt::darkCyan);
+    painter.end();
+    const QString path = folder.File("photos/" + name);
+    QDir().mkpath(QFileInfo(path).path());
+    EXPECT_TRUE(image.save(path));
+    return path;
+  }
+
+  TestProgram program;
+  TestFolder& folder = program.folder;
+  QStringList& messages = program.messages;
+  RecordingPlayers players;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(OwnPictures, APictureBecomesALevelThatStartsAtOnceForNothing) {
+  Puzzle.GameStatus.Score = 7;
+  form->OpenPictures({Photo("Дача.png", {1200, 900}), Photo("cat.png", {300, 300})});
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
+  ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+  EXPECT_EQ(Puzzle.Pack, kOwnPicturesPack);
+  EXPECT_EQ(Puzzle.level, 1);
+  EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "moi_0001.jpg");
+  EXPECT_EQ(Puzzle.Pic.size(), 16u) << "a 1200 x 900 photo is cut 4 x 4";
+  EXPECT_EQ(Puzzle.GameStatus.Score, 7);
+  const TLevelSettings second = ReadLevelSettings(LevelDataFolder() + "moi_0002.ini");
+  EXPECT_EQ(second.pack, kOwnPicturesPack);
+  EXPECT_EQ(second.level, 2);
+  EXPECT_EQ(second.ColCount, 3);
+  EXPECT_EQ(second.Speed_Movie, 0);
+  const TLevelSettings first = ReadLevelSettings(LevelDataFolder() + "moi_0001.ini");
+  EXPECT_EQ(first.info, "Дача");
+}
+
+TEST_F(OwnPictures, ADroppedPictureReplacesTheLevelInPlay) {
+  form->OpenPictures({Photo("one.png", {400, 400})});
+  ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+  QTest::keyClick(form.get(), Qt::Key_Space);
+  ASSERT_EQ(Puzzle.GameStatus.IdStep, stPaused);
+
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(Photo("two.png", {800, 600})), QUrl::fromLocalFile(folder.File("notes.txt"))});
+  QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form.get(), &drop);
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+  EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "moi_0002.jpg");
+  EXPECT_TRUE(form->BmpButton1->isEnabled()) << "nothing is left paused";
+  EXPECT_FALSE(QFile::exists(LevelDataFolder() + "moi_0003.ini")) << "the text file is no picture";
+}
+
+TEST_F(OwnPictures, APictureThatCannotBeReadSaysSoAndTheRestStillPlay) {
+  folder.Write("photos/broken.png", "not a picture");
+  form->OpenPictures({folder.File("photos/broken.png"), Photo("good.png", {500, 500})});
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("Не удалось прочитать картинку")) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains("broken.png"));
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+  EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "moi_0001.jpg");
+}
+
+TEST_F(OwnPictures, NothingReadableLeavesTheGameAsItWas) {
+  form->OpenPictures({folder.File("photos/absent.jpg")});
+  EXPECT_EQ(messages.size(), 1);
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stIdle);
+  EXPECT_EQ(Puzzle.Pack, "standart");
+}
+}  // namespace
