@@ -2,8 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <utility>
 #include <vector>
 
 // Weights are integers summing to exactly 1 << kWeightBits, so a uniform area resamples to exactly its own value.
@@ -24,15 +22,6 @@ struct TResampleTaps {
 // Taps for resampling srcSize samples to dstSize: a Lanczos kernel of radius 3, widened by the reduction factor when
 // shrinking, with taps beyond the edge folded onto the edge sample.
 TResampleTaps LanczosTaps(int srcSize, int dstSize);
-
-// The taps of every size pair met so far: cutting a level meets the same few sizes again and again.
-class TTapsCache {
- public:
-  const TResampleTaps& Taps(int srcSize, int dstSize);
-
- private:
-  std::map<std::pair<int, int>, TResampleTaps> taps_;
-};
 
 // The horizontal pass's value from its weighted sum, keeping kRowBits fractional bits.
 inline std::int32_t RowValue(std::int32_t weightedSum) {
