@@ -35,10 +35,15 @@ inline std::int32_t ResampleRow(const std::int32_t* weights, int count, const st
   return RowValue(acc);
 }
 
-// One output byte of the vertical pass from intermediate values spaced `step` apart, rounded and clamped to 0..255.
+// The vertical pass's output byte from its weighted sum of intermediate values, rounded and clamped to 0..255.
+inline std::uint8_t ColumnLevel(std::int32_t weightedSum) {
+  const std::int32_t value = (weightedSum + (1 << (kWeightBits + kRowBits - 1))) >> (kWeightBits + kRowBits);
+  return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+}
+
+// One output byte of the vertical pass from intermediate values spaced `step` apart.
 inline std::uint8_t ResampleColumn(const std::int32_t* weights, int count, const std::int32_t* rows, int step) {
   std::int32_t acc = 0;
   for (int k = 0; k < count; ++k) acc += weights[k] * rows[k * step];
-  const std::int32_t value = (acc + (1 << (kWeightBits + kRowBits - 1))) >> (kWeightBits + kRowBits);
-  return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+  return ColumnLevel(acc);
 }

@@ -39,10 +39,6 @@ void ResampleLine(std::span<const TSpan> spans, const TResampleTaps& taps, const
   }
 }
 
-std::uint8_t RoundRow(std::int32_t value) {
-  const std::int32_t v = (value + (1 << (kRowBits - 1))) >> kRowBits;
-  return static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
-}
 }  // namespace
 
 void PaintMask(const TSpanMask& mask, TBitmap32& bmp) {
@@ -77,37 +73,69 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   const TAxis& across = Axis(mw, pw);
   const TResampleTaps& down = Axis(mh, ph).taps;
 
-  // Every value of both buffers is written below before it is read.
-  rows_.resize(static_cast<std::size_t>(mh) * pw);
-  changes_.resize(static_cast<std::size_t>(mh) * pw);
-  std::fill(changes_.begin(), changes_.begin() + pw, 0);
+  // The horizontal pass once per distinct row: masks repeat rows wherever only straight edges cross them.
+  distinctOf_.resize(mh);
+  changedColumns_.resize(mh);
+  rows_.resize(static_cast<std::size_t>(mh) * pw);  // only the first rows are used, each written before it is read
+  int distinct = 0;
   for (int y = 0; y < mh; ++y) {
-    std::int32_t* out = rows_.data() + static_cast<std::size_t>(y) * pw;
-    std::int32_t* change = changes_.data() + static_cast<std::size_t>(y) * pw;
-    // Masks repeat rows wherever only straight edges cross them.
     if (y > 0 && std::ranges::equal(mask.Rows.Row(y), mask.Rows.Row(y - 1))) {
-      std::copy(out - pw, out, out);
-      std::copy(change - pw, change, change);
+      distinctOf_[y] = distinct - 1;
       continue;
     }
-    ResampleLine(mask.Rows.Row(y), across.taps, across.prefix.data(), out);
-    if (y == 0) continue;
-    const std::int32_t* above = out - pw;
-    for (int x = 0; x < pw; ++x) change[x] = change[x - pw] + (out[x] != above[x]);
+    std::int32_t* values = rows_.data() + std::size_t(distinct) * pw;
+    ResampleLine(mask.Rows.Row(y), across.taps, across.prefix.data(), values);
+    // The columns in which this row differs from the distinct row before it.
+    TSpan& changed = changedColumns_[distinct];
+    changed = {};
+    if (distinct > 0) {
+      const std::int32_t* before = values - pw;
+      int from = 0, to = pw;
+      while (from < to && values[from] == before[from]) ++from;
+      while (to > from && values[to - 1] == before[to - 1]) --to;
+      changed = {from, to};
+    }
+    distinctOf_[y] = distinct++;
   }
 
+  // The vertical pass a whole row at a time; taps that fall on one repeated row add their weights first, which
+  // leaves the integer sum unchanged. Columns where every row under the kernel holds the same value give that value,
+  // the weights adding up to exactly one; only the columns where some row changes need the sum.
+  sums_.resize(pw);
   for (int y = 0; y < ph; ++y) {
-    const int first = down.first[y], last = first + down.count[y] - 1;
-    const std::int32_t* top = rows_.data() + static_cast<std::size_t>(first) * pw;
-    const std::int32_t* changedFirst = changes_.data() + static_cast<std::size_t>(first) * pw;
-    const std::int32_t* changedLast = changes_.data() + static_cast<std::size_t>(last) * pw;
-    TColor32* line = piece.ScanLine(y);
-    for (int x = 0; x < pw; ++x) {
-      const std::uint8_t level = changedLast[x] == changedFirst[x]
-                                     ? RoundRow(top[x])
-                                     : ResampleColumn(down.Weights(y), down.count[y], top + x, pw);
-      if (!shapeLevels[level]) line[x] &= 0x00FFFFFF;
+    const int firstRow = distinctOf_[down.first[y]], lastRow = distinctOf_[down.first[y] + down.count[y] - 1];
+    int from = pw, to = 0;
+    for (int d = firstRow + 1; d <= lastRow; ++d) {
+      if (changedColumns_[d].x0 >= changedColumns_[d].x1) continue;
+      from = std::min(from, changedColumns_[d].x0);
+      to = std::max(to, changedColumns_[d].x1);
     }
+    to = std::max(from, to);
+    const std::int32_t* uniform = rows_.data() + std::size_t(firstRow) * pw;
+    TColor32* line = piece.ScanLine(y);
+    auto applyUniform = [&](int x0, int x1) {
+      for (int x = x0; x < x1; ++x)
+        if (!shapeLevels[ColumnLevel(uniform[x] * (1 << kWeightBits))]) line[x] &= 0x00FFFFFF;
+    };
+    applyUniform(0, from);
+    applyUniform(to, pw);
+    if (from == to) continue;
+    terms_.clear();
+    for (int k = 0; k < down.count[y]; ++k) {
+      const int row = distinctOf_[down.first[y] + k];
+      const std::int32_t weight = down.Weights(y)[k];
+      if (!terms_.empty() && terms_.back().first == row)
+        terms_.back().second += weight;
+      else
+        terms_.emplace_back(row, weight);
+    }
+    std::fill(sums_.begin() + from, sums_.begin() + to, 0);
+    for (const auto& [row, weight] : terms_) {
+      const std::int32_t* values = rows_.data() + std::size_t(row) * pw;
+      for (int x = from; x < to; ++x) sums_[x] += weight * values[x];
+    }
+    for (int x = from; x < to; ++x)
+      if (!shapeLevels[ColumnLevel(sums_[x])]) line[x] &= 0x00FFFFFF;
   }
   piece.Changed();
 }

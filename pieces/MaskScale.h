@@ -40,7 +40,10 @@ class TMaskScaler {
   const TAxis& Axis(int srcSize, int dstSize);
 
   std::map<std::pair<int, int>, TAxis> axes_;
+  // The horizontal pass's distinct rows, which of them each mask row is, and one output row's weighted sums.
   std::vector<std::int32_t> rows_;
-  // changes_[r * width + x]: how often column x of the intermediate rows changes value between rows 0 and r.
-  std::vector<std::int32_t> changes_;
+  std::vector<int> distinctOf_;
+  std::vector<TSpan> changedColumns_;  // of each distinct row: where it differs from the one before
+  std::vector<std::int32_t> sums_;
+  std::vector<std::pair<int, std::int32_t>> terms_;  // (distinct row, weight) of one output row
 };

@@ -47,7 +47,7 @@ class TBand {
     dy_ = double(b_.y - a_.y);
     if (dy_ != 0) {
       slope_ = dx_ / dy_;
-      halfWidth_ = reach_ * std::hypot(dx_, dy_) / std::abs(dy_);
+      halfWidth_ = reach_ * std::sqrt(dx_ * dx_ + dy_ * dy_) / std::abs(dy_);
     }
     if (dx_ != 0) {
       perpendicular_ = dy_ / dx_;
