@@ -208,15 +208,22 @@ void TImage32::LayerChanged(TCustomLayer* layer) {
 }
 
 void TImage32::Invalidate(bool now) {
-  if (dirtyAll_) {
-    if (now)
+  // What was handed to the toolkit to paint later is painted now as well, as the caller expects to see it.
+  dirtyAll_ = dirtyAll_ || pendingAll_;
+  dirty_ += pending_;
+  if (now) {
+    pendingAll_ = false;
+    pending_ = QRegion();
+    if (dirtyAll_)
       repaint();
-    else
-      update();
-  } else if (!dirty_.isEmpty()) {
-    if (now)
+    else if (!dirty_.isEmpty())
       repaint(dirty_);
-    else
+  } else {
+    pendingAll_ = dirtyAll_;
+    pending_ = dirty_;
+    if (dirtyAll_)
+      update();
+    else if (!dirty_.isEmpty())
       update(dirty_);
   }
   dirtyAll_ = false;
@@ -283,6 +290,13 @@ void TImage32::paintEvent(QPaintEvent* event) {
   if (!backgroundTop_ && !lowerChanged_ && layers_->Count() > 0) BuildBackground();
   lowerChanged_ = false;
   const QRegion region = event->region() & rect();
+  pending_ -= region;
+  pendingAll_ = pendingAll_ && region != QRegion(rect());
+  if (pendingAll_) {
+    // Only part of what was asked for is painted here; the rest stays pending.
+    pending_ = QRegion(rect()) - region;
+    pendingAll_ = false;
+  }
   for (const QRect& r : region) PaintTo(buffer_, r);
   QPainter painter(this);
   for (const QRect& r : region) painter.drawImage(r.topLeft(), buffer_, r);

@@ -235,9 +235,11 @@ class TImage32 : public QWidget {
   bool clicked_ = false;
   QImage buffer_;
 
-  // Waiting to be handed to the toolkit.
+  // Waiting to be handed to the toolkit, and handed to it but not painted yet.
   QRegion dirty_;
   bool dirtyAll_ = false;
+  QRegion pending_;
+  bool pendingAll_ = false;
   // While only the top layer moves (a dragged piece), the picture and every other layer are painted once into the
   // background and each frame copies it back where the piece was and is. Valid while backgroundTop_ is set.
   QImage background_;
