@@ -81,9 +81,3 @@ TResampleTaps LanczosTaps(int srcSize, int dstSize) {
   }
   return taps;
 }
-
-const TResampleTaps& TTapsCache::Taps(int srcSize, int dstSize) {
-  auto [at, added] = taps_.try_emplace({srcSize, dstSize});
-  if (added) at->second = LanczosTaps(srcSize, dstSize);
-  return at->second;
-}

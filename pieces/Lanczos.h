@@ -2,8 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <utility>
 #include <vector>
 
 // Weights are integers summing to exactly 1 << kWeightBits, so a uniform area resamples to exactly its own value.
@@ -25,15 +23,6 @@ struct TResampleTaps {
 // shrinking, with taps beyond the edge folded onto the edge sample.
 TResampleTaps LanczosTaps(int srcSize, int dstSize);
 
-// The taps of every size pair met so far: cutting a level meets the same few sizes again and again.
-class TTapsCache {
- public:
-  const TResampleTaps& Taps(int srcSize, int dstSize);
-
- private:
-  std::map<std::pair<int, int>, TResampleTaps> taps_;
-};
-
 // The horizontal pass's value from its weighted sum, keeping kRowBits fractional bits.
 inline std::int32_t RowValue(std::int32_t weightedSum) {
   return (weightedSum + (1 << (kWeightBits - kRowBits - 1))) >> (kWeightBits - kRowBits);
@@ -46,10 +35,15 @@ inline std::int32_t ResampleRow(const std::int32_t* weights, int count, const st
   return RowValue(acc);
 }
 
-// One output byte of the vertical pass from intermediate values spaced `step` apart, rounded and clamped to 0..255.
+// The vertical pass's output byte from its weighted sum of intermediate values, rounded and clamped to 0..255.
+inline std::uint8_t ColumnLevel(std::int32_t weightedSum) {
+  const std::int32_t value = (weightedSum + (1 << (kWeightBits + kRowBits - 1))) >> (kWeightBits + kRowBits);
+  return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+}
+
+// One output byte of the vertical pass from intermediate values spaced `step` apart.
 inline std::uint8_t ResampleColumn(const std::int32_t* weights, int count, const std::int32_t* rows, int step) {
   std::int32_t acc = 0;
   for (int k = 0; k < count; ++k) acc += weights[k] * rows[k * step];
-  const std::int32_t value = (acc + (1 << (kWeightBits + kRowBits - 1))) >> (kWeightBits + kRowBits);
-  return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+  return ColumnLevel(acc);
 }

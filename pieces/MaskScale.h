@@ -1,6 +1,11 @@
 // Shape masks kept as pixel spans: painting them, and applying them to a piece at the piece's size.
 #pragma once
 
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
+
 #include "pieces/Lanczos.h"
 #include "pieces/RowSpans.h"
 #include "play/Bitmap32.h"
@@ -19,5 +24,26 @@ struct TSpanMask {
 void PaintMask(const TSpanMask& mask, TBitmap32& bmp);
 
 // Clears the alpha of every piece pixel outside the shape, exactly as ScaleBmp of the painted mask to the piece's
-// size followed by CombineBmp would, but resampling only near the shape's edges.
-void CombineScaledMask(const TSpanMask& mask, TBitmap32& piece, TTapsCache& taps);
+// size followed by CombineBmp would, but resampling only near the shape's edges. A cut meets the same few sizes
+// again and again, so the weight tables and the scratch rows are kept from piece to piece.
+class TMaskScaler {
+ public:
+  void CombineScaledMask(const TSpanMask& mask, TBitmap32& piece);
+
+ private:
+  // The taps along one axis, with the running sums of each output's weights:
+  // prefix[x * (taps.stride + 1) + k] = w[0] + ... + w[k - 1].
+  struct TAxis {
+    TResampleTaps taps;
+    std::vector<std::int32_t> prefix;
+  };
+  const TAxis& Axis(int srcSize, int dstSize);
+
+  std::map<std::pair<int, int>, TAxis> axes_;
+  // The horizontal pass's distinct rows, which of them each mask row is, and one output row's weighted sums.
+  std::vector<std::int32_t> rows_;
+  std::vector<int> distinctOf_;
+  std::vector<TSpan> changedColumns_;  // of each distinct row: where it differs from the one before
+  std::vector<std::int32_t> sums_;
+  std::vector<std::pair<int, std::int32_t>> terms_;  // (distinct row, weight) of one output row
+};

@@ -71,7 +71,7 @@ TMargins TFastShapes::TraceMask(const QString& outline) {
   return margins;
 }
 
-void TFastShapes::ApplyMask(TBitmap32& piece) { CombineScaledMask(mask_, piece, taps_); }
+void TFastShapes::ApplyMask(TBitmap32& piece) { scaler_.CombineScaledMask(mask_, piece); }
 
 namespace {
 TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shapes, int index, int trayLeft) {

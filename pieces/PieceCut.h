@@ -60,7 +60,7 @@ class TFastShapes : public TShapeMaker {
 
  private:
   TSpanMask mask_;
-  TTapsCache taps_;
+  TMaskScaler scaler_;
 };
 
 struct TCutInput {

@@ -18,8 +18,20 @@ void TCustomAffineLayer::BitmapChanged() {
 }
 
 void TCustomAffineLayer::Paint(QImage& buffer, const QRect& clip) {
-  AdjustTransformation();
+  AdjustTransformation(FTransformation);
   DrawTransformed(buffer, clip, FBitmap, FTransformation);
+}
+
+std::optional<QRect> TCustomAffineLayer::PaintExtent() const {
+  if (FBitmap.Empty() || (FBitmap.DrawMode() == dmBlend && FBitmap.MasterAlpha() == 0)) return QRect();
+  TAffineTransformation placed = FTransformation;
+  AdjustTransformation(placed);
+  const QRectF bounds = placed.GetTransformedBounds();
+  const double limit = 1e9;  // far beyond any control, and safe to convert to int
+  for (double edge : {bounds.left(), bounds.top(), bounds.right(), bounds.bottom()})
+    if (!(std::abs(edge) < limit)) return std::nullopt;
+  return QRect(QPoint(int(std::floor(bounds.left())) - 1, int(std::floor(bounds.top())) - 1),
+               QPoint(int(std::ceil(bounds.right())) + 1, int(std::ceil(bounds.bottom())) + 1));
 }
 
 namespace {
@@ -58,8 +70,7 @@ void TRotLayer::SetScaled(bool Value) {
   Changed();
 }
 
-void TRotLayer::AdjustTransformation() {
-  TAffineTransformation& t = Transformation();
+void TRotLayer::AdjustTransformation(TAffineTransformation& t) const {
   t.Clear();
   t.Translate(-FBitmapCenter.X, -FBitmapCenter.Y);
   t.Rotate(0, 0, FAngle);

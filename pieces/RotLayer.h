@@ -22,11 +22,14 @@ class TCustomAffineLayer : public TCustomLayer {
 
   // Rebuilds the transformation, then draws the bitmap through it.
   void Paint(QImage& buffer, const QRect& clip) override;
+  // The mapped bitmap rectangle as the next paint would place it, with a pixel to spare on every side.
+  std::optional<QRect> PaintExtent() const override;
 
  protected:
   // Whether the control point falls on the bitmap rectangle as placed by the last paint; alpha is not consulted.
   bool DoHitTest(int X, int Y) override;
-  virtual void AdjustTransformation() {}
+  // Sets up t (whose source rectangle is the bitmap's) to place the bitmap as the layer stands now.
+  virtual void AdjustTransformation(TAffineTransformation& t) const {}
   TAffineTransformation& Transformation() { return FTransformation; }
   const TAffineTransformation& Transformation() const { return FTransformation; }
 
@@ -56,7 +59,7 @@ class TRotLayer : public TCustomAffineLayer {
   void SetScaled(bool Value);
 
  protected:
-  void AdjustTransformation() override;
+  void AdjustTransformation(TAffineTransformation& t) const override;
 
  private:
   TFloatPoint FPosition;

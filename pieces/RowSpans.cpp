@@ -1,34 +1,8 @@
-// Row spans: merging collected strokes, complements, and the outside fill by connected gaps.
+// Row spans: complements, and the outside fill by connected gaps.
 #include "pieces/RowSpans.h"
 
 #include <algorithm>
 #include <numeric>
-
-TSpanRows MergeRows(std::vector<TRowSpan>& spans, int rows) {
-  // Counting sort by row, then the few spans of each row by their left end.
-  std::vector<int> first(rows + 1, 0);
-  for (const TRowSpan& s : spans)
-    if (s.y >= 0 && s.y < rows) ++first[s.y + 1];
-  std::partial_sum(first.begin(), first.end(), first.begin());
-  std::vector<TSpan> byRow(first[rows]);
-  std::vector<int> fill(first.begin(), first.end() - 1);
-  for (const TRowSpan& s : spans)
-    if (s.y >= 0 && s.y < rows) byRow[fill[s.y]++] = s.span;
-
-  TSpanRows merged;
-  merged.Clear();
-  for (int y = 0; y < rows; ++y) {
-    const auto begin = byRow.begin() + first[y], end = byRow.begin() + first[y + 1];
-    std::sort(begin, end, [](const TSpan& a, const TSpan& b) { return a.x0 < b.x0; });
-    for (auto i = begin; i != end;) {
-      TSpan run = *i++;
-      while (i != end && i->x0 <= run.x1) run.x1 = std::max(run.x1, (i++)->x1);
-      merged.Add(run);
-    }
-    merged.EndRow();
-  }
-  return merged;
-}
 
 void Complement(std::span<const TSpan> spans, int width, std::vector<TSpan>& out) {
   int x = 0;

@@ -10,12 +10,6 @@ struct TSpan {
   bool operator==(const TSpan&) const = default;
 };
 
-// A span of a given row, as strokes are collected in no particular order.
-struct TRowSpan {
-  int y = 0;
-  TSpan span;
-};
-
 // The spans of every row, row after row in one array, each row's sorted and apart.
 class TSpanRows {
  public:
@@ -37,9 +31,6 @@ class TSpanRows {
   std::vector<TSpan> spans_;
   std::vector<int> starts_ = {0};
 };
-
-// The rows 0 .. rows - 1 of collected spans, each row's sorted with overlapping or touching spans merged.
-TSpanRows MergeRows(std::vector<TRowSpan>& spans, int rows);
 
 // Pixels of a width-wide pattern that are not covered by `walls` and are reachable from the pattern's border through
 // side neighbours that are not covered either: the outside of an outline whose stroke pixels are the walls.

@@ -140,6 +140,7 @@ void TImage32::UpdateCache() const {
   cachedControlSize_ = size();
   cachedBitmapSize_ = bitmapSize;
   cacheValid_ = true;
+  geometryChanged_ = true;
 }
 
 QPoint TImage32::ControlToBitmap(QPoint p) const {
@@ -185,42 +186,125 @@ void TImage32::EndUpdate() {
 }
 
 void TImage32::Changed() {
-  if (updateCount_ == 0) update();
+  dirtyAll_ = true;
+  backgroundTop_ = nullptr;
+  lowerChanged_ = true;
+  if (updateCount_ == 0) Invalidate(false);
 }
 
-void TImage32::RepaintNow() { repaint(); }
+void TImage32::LayerChanged(TCustomLayer* layer) {
+  const std::optional<QRect> before = layer->shownExtent_;
+  const std::optional<QRect> now = layer->Visible() ? layer->PaintExtent() : QRect();
+  layer->shownExtent_ = now;
+  if (!before || !now) {
+    Changed();
+    return;
+  }
+  if (layer != backgroundTop_) backgroundTop_ = nullptr;
+  if (layer != layers_->Items(layers_->Count() - 1)) lowerChanged_ = true;
+  dirty_ += *before & rect();
+  dirty_ += *now & rect();
+  if (updateCount_ == 0) Invalidate(false);
+}
+
+void TImage32::Invalidate(bool now) {
+  // What was handed to the toolkit to paint later is painted now as well, as the caller expects to see it.
+  dirtyAll_ = dirtyAll_ || pendingAll_;
+  dirty_ += pending_;
+  if (now) {
+    pendingAll_ = false;
+    pending_ = QRegion();
+    if (dirtyAll_)
+      repaint();
+    else if (!dirty_.isEmpty())
+      repaint(dirty_);
+  } else {
+    pendingAll_ = dirtyAll_;
+    pending_ = dirty_;
+    if (dirtyAll_)
+      update();
+    else if (!dirty_.isEmpty())
+      update(dirty_);
+  }
+  dirtyAll_ = false;
+  dirty_ = QRegion();
+}
+
+void TImage32::RepaintNow() { Invalidate(true); }
 
 void TImage32::BitmapChanged() { Changed(); }
 
 QImage TImage32::Render() {
-  if (buffer_.size() != size()) buffer_ = QImage(size(), QImage::Format_RGB32);
-  PaintTo(buffer_, buffer_.rect());
-  return buffer_;
+  QImage image(size(), QImage::Format_RGB32);
+  PaintStack(image, image.rect(), layers_->Count());
+  return image;
 }
 
-void TImage32::PaintTo(QImage& buffer, const QRect& clip) {
+void TImage32::PaintStack(QImage& buffer, const QRect& clip, int end) {
   if (buffer.isNull() || clip.isEmpty()) return;
   UpdateCache();
   const TColor32 background = BufferColor(color_);
   const bool bitmapCoversItsRect = !bitmap_.Empty() && bitmap_.DrawMode() == dmOpaque;
   FillOutside(buffer, clip, bitmapCoversItsRect ? cachedRect_ : QRect(), background);
   if (!bitmap_.Empty() && !cachedRect_.isEmpty()) StretchDrawNearest(buffer, clip, cachedRect_, bitmap_);
-  for (int i = 0; i < layers_->Count(); ++i) {
+  for (int i = 0; i < end; ++i) {
     TCustomLayer* layer = layers_->Items(i);
     if (layer->Visible()) layer->Paint(buffer, clip);
   }
 }
 
+void TImage32::PaintTo(QImage& buffer, const QRect& clip) {
+  if (!backgroundTop_) {
+    PaintStack(buffer, clip, layers_->Count());
+    return;
+  }
+  const QRect area = clip & buffer.rect();
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const auto* from = reinterpret_cast<const TColor32*>(background_.constScanLine(y)) + area.left();
+    std::copy(from, from + area.width(), reinterpret_cast<TColor32*>(buffer.scanLine(y)) + area.left());
+  }
+  if (backgroundTop_->Visible()) backgroundTop_->Paint(buffer, area);
+}
+
+void TImage32::BuildBackground() {
+  const int top = layers_->Count() - 1;
+  if (background_.size() != size()) background_ = QImage(size(), QImage::Format_RGB32);
+  PaintStack(background_, background_.rect(), top);
+  backgroundTop_ = layers_->Items(top);
+}
+
 void TImage32::paintEvent(QPaintEvent* event) {
   if (buffer_.size() != size()) buffer_ = QImage(size(), QImage::Format_RGB32);
-  const QRect clip = event->rect() & rect();
-  PaintTo(buffer_, clip);
+  UpdateCache();
+  if (geometryChanged_) {
+    // Every layer moved on the screen; their places are known afresh from here on.
+    geometryChanged_ = false;
+    backgroundTop_ = nullptr;
+    lowerChanged_ = true;
+    for (int i = 0; i < layers_->Count(); ++i) {
+      TCustomLayer* layer = layers_->Items(i);
+      layer->shownExtent_ = layer->Visible() ? layer->PaintExtent() : QRect();
+    }
+  }
+  // Only the top layer changed since the last paint: it is likely to go on moving alone, so the rest is kept.
+  if (!backgroundTop_ && !lowerChanged_ && layers_->Count() > 0) BuildBackground();
+  lowerChanged_ = false;
+  const QRegion region = event->region() & rect();
+  pending_ -= region;
+  pendingAll_ = pendingAll_ && region != QRegion(rect());
+  if (pendingAll_) {
+    // Only part of what was asked for is painted here; the rest stays pending.
+    pending_ = QRegion(rect()) - region;
+    pendingAll_ = false;
+  }
+  for (const QRect& r : region) PaintTo(buffer_, r);
   QPainter painter(this);
-  painter.drawImage(clip.topLeft(), buffer_, clip);
+  for (const QRect& r : region) painter.drawImage(r.topLeft(), buffer_, r);
 }
 
 void TImage32::resizeEvent(QResizeEvent* event) {
   InvalidateCache();
+  backgroundTop_ = nullptr;
   QWidget::resizeEvent(event);
 }
 

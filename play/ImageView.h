@@ -4,10 +4,12 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "play/Bitmap32.h"
@@ -63,10 +65,13 @@ class TCustomLayer {
   TLayerMouseEvent OnMouseUp;
 
   bool HitTest(int x, int y) { return DoHitTest(x, y); }
-  // Reports the layer as changed: the view repaints unless it is inside an update bracket.
+  // Reports the layer as changed: the view repaints where it was and where it is now, unless inside an update bracket.
   virtual void Changed();
   // Draws the layer into the view's buffer (Format_RGB32, the control's size), touching only pixels inside clip.
   virtual void Paint(QImage& buffer, const QRect& clip) {}
+  // The control pixels Paint may touch as the layer stands now; none when that cannot be told (then a change of the
+  // layer repaints the whole view).
+  virtual std::optional<QRect> PaintExtent() const { return std::nullopt; }
 
   // Routed by the view; each runs the matching handler.
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -83,7 +88,10 @@ class TCustomLayer {
 
  private:
   friend class TLayerCollection;
+  friend class TImage32;
   TLayerCollection* collection_ = nullptr;
+  // Where the view last knew the layer to be drawn, so that a change repaints the place it leaves.
+  std::optional<QRect> shownExtent_;
   std::uint32_t options_ = LOB_VISIBLE;
   bool pressed_[3] = {false, false, false};
   std::shared_ptr<char> lifetime_ = std::make_shared<char>();
@@ -114,8 +122,10 @@ class TLayerCollection {
   QPointF GetViewportScale() const;
   QPointF GetViewportShift() const;
 
-  // Called by layers and by the view.
+  // Called by layers and by the view: anything in the stack changed.
   void Changed();
+  // Called by a layer about itself.
+  void LayerChanged(TCustomLayer* layer);
 
  private:
   friend class TCustomLayer;
@@ -164,13 +174,17 @@ class TImage32 : public QWidget {
   void BeginUpdate();
   void EndUpdate();
   int UpdateCount() const { return updateCount_; }
-  // A change of the bitmap or of a layer: invalidates the control unless inside an update bracket.
+  // A change of the bitmap, the geometry or the layer stack: invalidates the control unless inside an update bracket.
   void Changed();
-  // Invalidates and paints at once, whatever the update count.
+  // A change of one layer: invalidates where it was and where it is now, unless inside an update bracket.
+  void LayerChanged(TCustomLayer* layer);
+  // Paints at once, whatever the update count, everything that changed since the last invalidation.
   void RepaintNow();
 
-  // Paints the control as the player sees it into an image of the control's size.
+  // Paints the whole control afresh, as the player would see it, into a new image of the control's size.
   QImage Render();
+  // The off-screen buffer as last copied to the screen.
+  const QImage& Shown() const { return buffer_; }
 
   TImageMouseEvent OnMouseDown;
   TImageMouseMoveEvent OnMouseMove;
@@ -195,7 +209,13 @@ class TImage32 : public QWidget {
  private:
   void UpdateCache() const;
   void BitmapChanged();
+  // Hands what changed to the toolkit: to paint later, or at once.
+  void Invalidate(bool now);
+  // Paints the bitmap and the layers below index `end` inside clip.
+  void PaintStack(QImage& buffer, const QRect& clip, int end);
+  // Paints everything inside clip, from the background cache when it holds.
   void PaintTo(QImage& buffer, const QRect& clip);
+  void BuildBackground();
 
   TBitmap32 bitmap_;
   std::unique_ptr<TLayerCollection> layers_;
@@ -211,6 +231,19 @@ class TImage32 : public QWidget {
   mutable QRect cachedRect_;
   mutable float cachedShiftX_ = 0, cachedShiftY_ = 0, cachedScaleX_ = 1, cachedScaleY_ = 1;
   mutable float cachedRecScaleX_ = 1, cachedRecScaleY_ = 1;
+  mutable bool geometryChanged_ = true;
   bool clicked_ = false;
   QImage buffer_;
+
+  // Waiting to be handed to the toolkit, and handed to it but not painted yet.
+  QRegion dirty_;
+  bool dirtyAll_ = false;
+  QRegion pending_;
+  bool pendingAll_ = false;
+  // While only the top layer moves (a dragged piece), the picture and every other layer are painted once into the
+  // background and each frame copies it back where the piece was and is. Valid while backgroundTop_ is set.
+  QImage background_;
+  TCustomLayer* backgroundTop_ = nullptr;
+  // Something other than the top layer changed since the last paint.
+  bool lowerChanged_ = true;
 };

@@ -42,7 +42,7 @@ void TCustomLayer::SetMouseEvents(bool on) {
 }
 
 void TCustomLayer::Changed() {
-  if (collection_) collection_->Changed();
+  if (collection_) collection_->LayerChanged(this);
 }
 
 // A handler may free its own layer (a tray piece does), which would destroy the std::function while it runs;
@@ -79,6 +79,10 @@ QPointF TLayerCollection::GetViewportShift() const { return owner_ ? owner_->Vie
 
 void TLayerCollection::Changed() {
   if (owner_) owner_->Changed();
+}
+
+void TLayerCollection::LayerChanged(TCustomLayer* layer) {
+  if (owner_) owner_->LayerChanged(layer);
 }
 
 void TLayerCollection::Insert(TCustomLayer* layer) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -303,24 +304,31 @@ TEST(RotLayerBitmap, SetBitmapCopiesAndTheCallerKeepsIt) {
   EXPECT_EQ(layer.Bitmap().MasterAlpha(), 150);
 }
 
-// Counts the view's paints through a layer that draws nothing.
-class PaintCounter : public TCustomLayer {
+// Notes every paint a view receives and the area it covers.
+class PaintLog : public QObject {
  public:
-  using TCustomLayer::TCustomLayer;
-  void Paint(QImage&, const QRect&) override { ++paints; }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      ++paints;
+      painted += static_cast<QPaintEvent*>(event)->region();
+    }
+    return QObject::eventFilter(watched, event);
+  }
   int paints = 0;
+  QRegion painted;
 };
 
-TEST(RotLayerChanges, EverySetterAndBitmapChangeRepaints) {
+TEST(RotLayerChanges, EverySetterAndBitmapChangeRepaintsThePiece) {
   TImage32 view;
   view.resize(200, 200);
-  TRotLayer* layer = AddPiece(view, 0);
-  auto* counter = new PaintCounter(&view.Layers());
+  TRotLayer* layer = AddPiece(view, 0, {100, 100});
   view.show();
   const auto settle = [] {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
   };
   settle();
+  PaintLog log;
+  view.installEventFilter(&log);
   const std::vector<std::pair<const char*, std::function<void()>>> changes = {
       {"same angle again", [&] { layer->SetAngle(layer->Angle()); }},
       {"angle past 360", [&] { layer->SetAngle(725); }},
@@ -339,10 +347,15 @@ TEST(RotLayerChanges, EverySetterAndBitmapChangeRepaints) {
       {"pixels", [&] { layer->Bitmap().Clear(0xFF00FF00); }},
   };
   for (const auto& [name, change] : changes) {
-    counter->paints = 0;
+    log.paints = 0;
+    log.painted = QRegion();
+    const QRect before = *layer->PaintExtent() & view.rect();
     change();
     settle();
-    EXPECT_EQ(counter->paints, 1) << name;
+    EXPECT_EQ(log.paints, 1) << name;
+    const QRect after = *layer->PaintExtent() & view.rect();
+    EXPECT_EQ(log.painted.intersected(before), QRegion(before)) << name << ": the place it left";
+    EXPECT_EQ(log.painted.intersected(after), QRegion(after)) << name << ": the place it took";
   }
   EXPECT_FLOAT_EQ(layer->Angle(), 725) << "no wrap";
 }
