@@ -4,10 +4,8 @@
 # The game plays in a throw-away copy of its program folder, so the player's own saved game is left alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/build-tool.sh make-screenshots
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja >/dev/null
-cmake --build "$build" -j "$(nproc)" --target make-screenshots
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
