@@ -1,5 +1,5 @@
 // Pictures of the game for its README and metainfo, taken from the real windows: a level in play and the theme
-// chooser. Run it from a copy of the program folder: it plays there and leaves a saved game behind.
+// chooser. Run it from a copy of the program folder: the packs are unpacked and the level is played there.
 #include <QApplication>
 #include <QDir>
 #include <QTest>
