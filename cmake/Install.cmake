@@ -14,8 +14,18 @@ file(RELATIVE_PATH data_from_program ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTAL
 target_compile_definitions(platform PUBLIC PUZZLE_DATA_FROM_PROGRAM="${data_from_program}")
 
 install(PROGRAMS $<TARGET_FILE:puzzle> DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME kavrin-puzzle)
+# A renamed copy is no installed target: stripped here, or `cmake --install --strip` and the package keep debug data.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_STRIP}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kavrin-puzzle\"
+    COMMAND_ERROR_IS_FATAL ANY)
+endif()")
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources DESTINATION ${data_dir})
 install(FILES ${pack_files} DESTINATION ${data_dir})
+# The default packs' photographs and the sounds ask for their authors to be named wherever they go.
+install(FILES ${CMAKE_SOURCE_DIR}/packs/CREDITS.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kavrin-puzzle
+  RENAME CREDITS-pictures.md)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/music/CREDITS.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kavrin-puzzle
+  RENAME CREDITS-sounds.md)
 install(FILES ${CMAKE_SOURCE_DIR}/desktop/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 48 128 256)
   install(FILES ${CMAKE_SOURCE_DIR}/desktop/icons/${size}.png
@@ -35,5 +45,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PUZZLE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Libraries come from the binary; what it loads at run time without linking is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 include(CPack)

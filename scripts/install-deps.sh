@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   libjpeg-dev libzip-dev libinih-dev libsdl2-mixer-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-  xvfb xauth
+  xvfb xauth pngquant
   qt6-translations-l10n desktop-file-utils appstream file
   clang libclang-rt-dev
 )

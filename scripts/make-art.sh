@@ -2,8 +2,5 @@
 # Builds make-art and redraws the game's pictures into resources/ (BUILD_DIR picks the build folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja >/dev/null
-cmake --build "$build" -j "$(nproc)" --target make-art
-QT_QPA_PLATFORM=offscreen "$build/bin/make-art" .
+bash scripts/build-tool.sh make-art
+QT_QPA_PLATFORM=offscreen "${BUILD_DIR:-build}/bin/make-art" .

@@ -11,7 +11,15 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 desktop-file-validate "$prefix/share/applications/ru.kavrin.puzzle.desktop"
-appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/ru.kavrin.puzzle.metainfo.xml"
+metainfo=$prefix/share/metainfo/ru.kavrin.puzzle.metainfo.xml
+appstreamcli validate --no-net --pedantic "$metainfo"
+# Every screenshot the metainfo names is one the source publishes.
+screenshots=$(dirname "$0")/../../docs/screenshots
+images=$(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' "$metainfo")
+[ -n "$images" ] || { echo "metainfo names no screenshot"; exit 1; }
+for image in $images; do
+  [ -f "$screenshots/$(basename "$image")" ] || { echo "metainfo names $image, not in docs/screenshots"; exit 1; }
+done
 for size in 48 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/ru.kavrin.puzzle.png
   file "$icon" | grep -q "PNG image data, $size x $size" || { echo "icon missing or not $size px: $icon"; exit 1; }
