@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test headless;
-# then once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+# then once more with AddressSanitizer and UndefinedBehaviorSanitizer; then a few seconds of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,3 +18,6 @@ if [ "${PUZZLE_SKIP_SANITIZE:-0}" != 1 ]; then
   ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --no-tests=error --output-on-failure -j "$jobs"
 fi
+
+# A few seconds per fuzz target; skipped without clang.
+bash scripts/run-fuzz.sh "${PUZZLE_FUZZ_SECONDS:-5}"
