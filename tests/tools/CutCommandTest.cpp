@@ -1,14 +1,12 @@
 // puzzle-pack cut: the pieces of a real level as the game cuts them, written as PNGs with a JSON report.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
-#include <QProcess>
 #include <random>
 
 #include "game/JigsawOutlines.h"
@@ -16,21 +14,10 @@
 #include "pieces/LibStorage.h"
 #include "pieces/PieceCut.h"
 #include "platform/Jpeg.h"
+#include "support/PackTool.h"
 #include "support/TestFolder.h"
 
 namespace {
-struct ToolRun {
-  int code;
-  QString out;
-};
-
-ToolRun PuzzlePack(const QStringList& args) {
-  QProcess tool;
-  tool.start(QCoreApplication::applicationDirPath() + "/puzzle-pack", args);
-  if (!tool.waitForFinished(120000)) return {-1, "puzzle-pack did not finish: " + tool.errorString()};
-  return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError())};
-}
-
 class CutCommand : public testing::Test {
  protected:
   // A level of 3 columns and 2 rows with interlocking outlines and a 300 × 200 JPEG picture.
@@ -64,8 +51,8 @@ class CutCommand : public testing::Test {
 
 TEST_F(CutCommand, WritesThePiecesTheGameCuts) {
   const ToolRun run = PuzzlePack({"cut", folder.File("lake.ini"), "--out", folder.File("out")});
-  ASSERT_EQ(run.code, 0) << run.out.toStdString();
-  EXPECT_TRUE(run.out.startsWith("6 pieces cut in ")) << run.out.toStdString();
+  ASSERT_EQ(run.code, 0) << run.Both().toStdString();
+  EXPECT_TRUE(run.Both().startsWith("6 pieces cut in ")) << run.Both().toStdString();
 
   // The same cut in this process, from the picture as the board holds it.
   TCutInput input;
@@ -128,14 +115,14 @@ TEST_F(CutCommand, ABadOutlineNamesThePieceAndWritesNothing) {
   WriteLevelData(folder.File("lake.level"), data);
   const ToolRun run = PuzzlePack({"cut", folder.File("lake.ini"), "--out", folder.File("out")});
   EXPECT_EQ(run.code, 1);
-  EXPECT_TRUE(run.out.contains("деталь 4 (ряд 1, столбец 1): в кривой 2 нечётное количество чисел (3)"))
-      << run.out.toStdString();
+  EXPECT_TRUE(run.Both().contains("деталь 4 (ряд 1, столбец 1): в кривой 2 нечётное количество чисел (3)"))
+      << run.Both().toStdString();
   EXPECT_FALSE(QDir(folder.File("out")).exists());
 }
 
 TEST_F(CutCommand, WrongArgumentsShowTheUsage) {
   const ToolRun run = PuzzlePack({"cut", folder.File("lake.ini")});
   EXPECT_EQ(run.code, 2);
-  EXPECT_TRUE(run.out.contains("usage: puzzle-pack cut LEVEL.ini --out DIR")) << run.out.toStdString();
+  EXPECT_TRUE(run.Both().contains("usage: puzzle-pack cut LEVEL.ini --out DIR")) << run.Both().toStdString();
 }
 }  // namespace

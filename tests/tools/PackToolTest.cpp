@@ -1,7 +1,6 @@
 // puzzle-pack as a pack author runs it: make a pack from pictures, check it, show a level, and refuse bad packs.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -9,27 +8,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
-#include <QProcess>
 
 #include "game/LevelData.h"
 #include "platform/ZipArchive.h"
+#include "support/PackTool.h"
 #include "support/SourceTree.h"
 #include "support/TestFolder.h"
 
 namespace {
-struct ToolRun {
-  int code;
-  QString out;
-};
-
-// The tool is built beside the test programs, in the program folder.
-ToolRun PuzzlePack(const QStringList& args) {
-  QProcess tool;
-  tool.start(QCoreApplication::applicationDirPath() + "/puzzle-pack", args);
-  if (!tool.waitForFinished(120000)) return {-1, "puzzle-pack did not finish: " + tool.errorString()};
-  return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError())};
-}
-
 // A picture with detail in it, wider than high so the tool has to crop.
 void WritePicture(const QString& path, QColor base) {
   QImage image(300, 200, QImage::Format_RGB32);
@@ -56,7 +42,7 @@ class PackTool : public testing::Test {
 
 TEST_F(PackTool, MakesAPackThatChecksAndShows) {
   const ToolRun make = PuzzlePack({"make", folder.File("src"), folder.File("proba.zip")});
-  ASSERT_EQ(make.code, 0) << make.out.toStdString();
+  ASSERT_EQ(make.code, 0) << make.Both().toStdString();
   const TZipReader zip(folder.File("proba.zip"));
   QStringList names;
   for (int i = 0; i < zip.Count(); ++i) names << zip.Name(i);
@@ -64,8 +50,8 @@ TEST_F(PackTool, MakesAPackThatChecksAndShows) {
   EXPECT_EQ(names, QStringList({"p_one.ini", "p_one.jpg", "p_one.level", "p_two.ini", "p_two.jpg", "p_two.level"}));
 
   const ToolRun check = PuzzlePack({"check", folder.File("proba.zip")});
-  EXPECT_EQ(check.code, 0) << check.out.toStdString();
-  EXPECT_TRUE(check.out.startsWith("checked 2 level(s): p_one.ini, p_two.ini\n")) << check.out.toStdString();
+  EXPECT_EQ(check.code, 0) << check.Both().toStdString();
+  EXPECT_TRUE(check.Both().startsWith("checked 2 level(s): p_one.ini, p_two.ini\n")) << check.Both().toStdString();
 
   for (int i = 0; i < zip.Count(); ++i) folder.Write("data/" + zip.Name(i), zip.Read(i));
   const QImage picture(folder.File("data/p_one.jpg"));
@@ -76,8 +62,8 @@ TEST_F(PackTool, MakesAPackThatChecksAndShows) {
     EXPECT_TRUE(ini.contains(QString::fromUtf8(line))) << line;
 
   const ToolRun show = PuzzlePack({"show", folder.File("data/p_two.level")});
-  ASSERT_EQ(show.code, 0) << show.out.toStdString();
-  const QJsonObject json = QJsonDocument::fromJson(show.out.toUtf8()).object();
+  ASSERT_EQ(show.code, 0) << show.Both().toStdString();
+  const QJsonObject json = QJsonDocument::fromJson(show.Both().toUtf8()).object();
   EXPECT_EQ(json["N"].toInt(), 6);
   EXPECT_GE(json["dr"].toInt(), 8);
   EXPECT_EQ(json["da"].toInt(), 10);
@@ -101,7 +87,8 @@ TEST_F(PackTool, HelpSaysHowPicturesAreFitted) {
   for (const QStringList& args : {QStringList{"make", "--help"}, QStringList{"--help"}}) {
     const ToolRun help = PuzzlePack(args);
     EXPECT_EQ(help.code, 0) << args.join(' ').toStdString();
-    EXPECT_TRUE(help.out.contains("central square") || help.out.contains("centre square")) << help.out.toStdString();
+    EXPECT_TRUE(help.Both().contains("central square") || help.Both().contains("centre square"))
+        << help.Both().toStdString();
   }
 }
 
@@ -117,8 +104,8 @@ TEST_F(PackTool, CheckNamesEveryProblemAndFails) {
   broken.Write();
   const ToolRun check = PuzzlePack({"check", folder.File("broken.zip")});
   EXPECT_EQ(check.code, 1);
-  EXPECT_TRUE(check.out.contains("p_one.level")) << check.out.toStdString();
-  EXPECT_TRUE(check.out.contains(QString::fromUtf8("два файла с именем «p_two.ini»"))) << check.out.toStdString();
+  EXPECT_TRUE(check.Both().contains("p_one.level")) << check.Both().toStdString();
+  EXPECT_TRUE(check.Both().contains(QString::fromUtf8("два файла с именем «p_two.ini»"))) << check.Both().toStdString();
 }
 
 TEST_F(PackTool, RefusesBadInputWithAMessage) {
@@ -134,7 +121,7 @@ TEST_F(PackTool, RefusesBadInputWithAMessage) {
   for (const auto& c : cases) {
     const ToolRun run = PuzzlePack(c.args);
     EXPECT_NE(run.code, 0) << c.args.join(' ').toStdString();
-    EXPECT_TRUE(run.out.contains(c.says)) << run.out.toStdString();
+    EXPECT_TRUE(run.Both().contains(c.says)) << run.Both().toStdString();
   }
   EXPECT_FALSE(QFile::exists(folder.File("x.zip")));
 }
@@ -146,10 +133,10 @@ TEST(PackToolOnDefaultPacks, CheckPasses) {
   const QDir packs(SourcePacksFolder());
   for (const auto& [pack, levels] : {std::pair{"standart.zip", 8}, std::pair{"priroda.zip", 5}}) {
     const ToolRun check = PuzzlePack({"check", packs.filePath(pack)});
-    EXPECT_EQ(check.code, 0) << pack << "\n" << check.out.toStdString();
-    EXPECT_TRUE(check.out.startsWith(QString("checked %1 level(s): ").arg(levels))) << check.out.toStdString();
-    EXPECT_FALSE(check.out.contains("warning")) << check.out.toStdString();
-    EXPECT_TRUE(check.out.trimmed().endsWith("\nOK")) << check.out.toStdString();
+    EXPECT_EQ(check.code, 0) << pack << "\n" << check.Both().toStdString();
+    EXPECT_TRUE(check.Both().startsWith(QString("checked %1 level(s): ").arg(levels))) << check.Both().toStdString();
+    EXPECT_FALSE(check.Both().contains("warning")) << check.Both().toStdString();
+    EXPECT_TRUE(check.Both().trimmed().endsWith("\nOK")) << check.Both().toStdString();
   }
 }
 }  // namespace

@@ -1,29 +1,17 @@
 // puzzle-pack savegame: a saved game printed as JSON, and a damaged one refused with the fault named.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include "game/PicPuzzle.h"
 #include "game/SavedGame.h"
+#include "support/PackTool.h"
 #include "support/TestFolder.h"
 
 namespace {
-struct ToolRun {
-  int code;
-  QString out, err;
-};
-
-ToolRun SaveGameTool(const QStringList& args) {
-  QProcess tool;
-  tool.start(QCoreApplication::applicationDirPath() + "/puzzle-pack", QStringList{"savegame"} + args);
-  if (!tool.waitForFinished(60000)) return {-1, {}, "puzzle-pack did not finish: " + tool.errorString()};
-  return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
-          QString::fromUtf8(tool.readAllStandardError())};
-}
+ToolRun SaveGameTool(const QStringList& args) { return PuzzlePack(QStringList{"savegame"} + args); }
 
 QByteArray TwoPieceGame() {
   TPicPuzzle game;
