@@ -8,24 +8,15 @@
 #include "platform/ProgramFolder.h"
 #include "support/RecordingPlayer.h"
 #include "support/TestProgram.h"
+#include "support/WindowFixture.h"
 #include "ui/Anchors.h"
 #include "ui/MainForm.h"
 #include "ui/RaisedLabel.h"
 
 namespace {
-class MainWindow : public ::testing::Test {
+class MainWindow : public WindowFixture {
  protected:
-  void SetUp() override { form = std::make_unique<TMainForm>(); }
-  void TearDown() override {
-    form->close();
-    form.reset();
-  }
-
-  TestProgram program;
-  TestFolder& folder = program.folder;
-  QStringList& messages = program.messages;
-  RecordingPlayers players;
-  std::unique_ptr<TMainForm> form;
+  void SetUp() override { OpenWindow(false); }
 };
 
 TEST_F(MainWindow, NewPlayerStartsWithAHundredStarsInTheStandardPack) {

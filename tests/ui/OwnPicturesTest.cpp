@@ -15,6 +15,7 @@
 #include "game/PicPuzzle.h"
 #include "support/RecordingPlayer.h"
 #include "support/TestProgram.h"
+#include "support/WindowFixture.h"
 #include "ui/MainForm.h"
 
 namespace {
@@ -27,17 +28,11 @@ TEST(OwnPictureGrid, GrowsWithThePictureFromThreeToSixASide) {
   for (const auto& c : cases) EXPECT_EQ(OwnPictureGrid(c.size), c.side) << c.size.width() << "x" << c.size.height();
 }
 
-class OwnPictures : public ::testing::Test {
+class OwnPictures : public WindowFixture {
  protected:
   void SetUp() override {
-    form = std::make_unique<TMainForm>();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_NO_FATAL_FAILURE(OpenWindow());
     messages.clear();  // the throw-away folder has no art; that notice is not what these tests look at
-  }
-  void TearDown() override {
-    form->close();
-    form.reset();
   }
   QString Photo(const QString& name, QSize size) {
     QImage image(size, QImage::Format_ARGB32);
@@ -50,12 +45,6 @@ class OwnPictures : public ::testing::Test {
     EXPECT_TRUE(image.save(path));
     return path;
   }
-
-  TestProgram program;
-  TestFolder& folder = program.folder;
-  QStringList& messages = program.messages;
-  RecordingPlayers players;
-  std::unique_ptr<TMainForm> form;
 };
 
 TEST_F(OwnPictures, APictureBecomesALevelThatStartsAtOnceForNothing) {

@@ -13,18 +13,17 @@
 #include "support/RecordingPlayer.h"
 #include "support/SourceTree.h"
 #include "support/TestProgram.h"
+#include "support/WindowFixture.h"
 #include "ui/MainForm.h"
 
 namespace {
 constexpr int kTrayLevel = 3;  // "standart" level 3: 3 × 3 pieces riding the tray
 
-class PlayLevel : public ::testing::Test {
+class PlayLevel : public WindowFixture {
  protected:
   void SetUp() override {
     ASSERT_TRUE(QFile::copy(SourcePacksFolder() + "standart.zip", folder.File("standart.zip")));
-    form = std::make_unique<TMainForm>();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_NO_FATAL_FAILURE(OpenWindow());
     Puzzle.level = kTrayLevel;
     QTest::mouseClick(form->BmpButton1, Qt::LeftButton);
     ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
@@ -32,11 +31,6 @@ class PlayLevel : public ::testing::Test {
     // The conveyor is driven by the test, one tick at a time.
     Puzzle.Timer->stop();
   }
-  void TearDown() override {
-    form->close();
-    form.reset();
-  }
-
   TRotLayer* Layer(TImage32* view, int index) const { return dynamic_cast<TRotLayer*>(view->Layers().Items(index)); }
   TRotLayer* BoardPiece(int tag) const {
     for (int i = 0; i < form->Image_Bkg->Layers().Count(); ++i)
@@ -75,12 +69,6 @@ class PlayLevel : public ::testing::Test {
     QTest::mouseMove(form->Image_Bkg, to);
     QTest::mouseRelease(form->Image_Bkg, Qt::LeftButton, Qt::NoModifier, to);
   }
-
-  TestProgram program;
-  TestFolder& folder = program.folder;
-  QStringList& messages = program.messages;
-  RecordingPlayers players;
-  std::unique_ptr<TMainForm> form;
 };
 
 TEST_F(PlayLevel, EveryPieceTakenOffTheTrayDraggedHomeAndTurnedWinsTheLevel) {

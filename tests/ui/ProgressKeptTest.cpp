@@ -15,26 +15,15 @@
 #include "support/RecordingPlayer.h"
 #include "support/SourceTree.h"
 #include "support/TestProgram.h"
+#include "support/WindowFixture.h"
 #include "ui/MainForm.h"
 
 namespace {
-class ProgressKept : public ::testing::Test {
+class ProgressKept : public WindowFixture {
  protected:
   void SetUp() override {
     ASSERT_TRUE(QFile::copy(SourcePacksFolder() + "standart.zip", folder.File("standart.zip")));
-    OpenWindow();
-  }
-  void TearDown() override { CloseWindow(); }
-
-  void OpenWindow() {
-    form = std::make_unique<TMainForm>();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  }
-  void CloseWindow() {
-    if (!form) return;
-    form->close();
-    form.reset();
+    ASSERT_NO_FATAL_FAILURE(OpenWindow());
   }
   // The game as the next start finds it: the window closed and opened again over the same saved game.
   void Restart() {
@@ -56,12 +45,6 @@ class ProgressKept : public ::testing::Test {
     QFile file(programFolder + "puz.sav");
     return ParseSavedGame(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
   }
-
-  TestProgram program;
-  TestFolder& folder = program.folder;
-  QStringList& messages = program.messages;
-  RecordingPlayers players;
-  std::unique_ptr<TMainForm> form;
 };
 
 TEST_F(ProgressKept, ALevelWithoutATrayLeavesTheConveyorTimerOff) {
