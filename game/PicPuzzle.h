@@ -5,8 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "play/Bitmap32.h"
-#include "play/ImageView.h"
+#include "pieces/Geometry.h"
+#include "view/Bitmap32.h"
+#include "view/ImageView.h"
 
 class QObject;
 class QTimer;
@@ -28,11 +29,6 @@ enum : int {
 enum : int { tagLocked = -2, tagHintMarker = -3 };
 
 using Ext80 = long double;
-
-struct TFloatRect {
-  float Left = 0, Top = 0, Right = 0, Bottom = 0;
-  bool IsZero() const { return Left == 0 && Top == 0 && Right == 0 && Bottom == 0; }
-};
 
 struct TGameStatus {
   int ParentWidth = 0;

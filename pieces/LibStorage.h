@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "play/Bitmap32.h"
+#include "view/Bitmap32.h"
 
 // A mask pixel whose gray value is at least this belongs to the shape; darker ones lie outside it.
 constexpr int kShapeGray = 251;

@@ -8,7 +8,7 @@
 
 #include "pieces/Lanczos.h"
 #include "pieces/RowSpans.h"
-#include "play/Bitmap32.h"
+#include "view/Bitmap32.h"
 
 // Outside the shape a mask holds this light gray (gray value 200: neither dark nor shape).
 constexpr TColor32 kOutsideFill = 0xFFC8C8C8;

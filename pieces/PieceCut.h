@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "game/PicPuzzle.h"
+#include "pieces/Geometry.h"
 #include "pieces/PixelTrack.h"
 
 // A piece that cannot be cut; the text names the piece.

@@ -9,7 +9,7 @@
 #include "pieces/OutlinePath.h"
 #include "pieces/RowSpans.h"
 #include "pieces/StrokeCanvas.h"
-#include "play/Bitmap32.h"
+#include "view/Bitmap32.h"
 
 // How far a piece's shape reaches beyond its cell on each side, in outline pixels.
 struct TMargins {

@@ -2,13 +2,9 @@
 #pragma once
 
 #include "pieces/AffineTransformation.h"
-#include "play/Bitmap32.h"
-#include "play/ImageView.h"
-
-struct TFloatPoint {
-  float X = 0;
-  float Y = 0;
-};
+#include "pieces/Geometry.h"
+#include "view/Bitmap32.h"
+#include "view/Layers.h"
 
 // A layer that shows its own bitmap through an affine transformation (bitmap pixels → control pixels).
 class TCustomAffineLayer : public TCustomLayer {

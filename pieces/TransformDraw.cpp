@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "play/Blend32.h"
+#include "view/Blend32.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QRect>
 
 #include "pieces/AffineTransformation.h"
-#include "play/Bitmap32.h"
+#include "view/Bitmap32.h"
 
 // Every buffer pixel inside clip and inside the bounding box of the mapped bitmap takes the bitmap pixel under its
 // centre, laid over with alpha × master alpha / 255 (blend mode) or replacing it (opaque mode). Pixels whose centre

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
-  libjpeg-dev libzip-dev libinih-dev libsdl2-mixer-dev libcurl4-openssl-dev
+  libjpeg-dev libzip-dev libsdl2-mixer-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   xvfb xauth pngquant
   qt6-translations-l10n desktop-file-utils appstream file

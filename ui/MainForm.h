@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 #include "ui/BmpButton.h"
 
 class QGroupBox;

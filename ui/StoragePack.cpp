@@ -15,7 +15,7 @@
 #include "platform/Jpeg.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 #include "ui/ThemeList.h"
 #include "ui/TileBox.h"
 

@@ -5,7 +5,7 @@
 
 #include "OutlineFixtures.h"
 #include "game/PicPuzzle.h"
-#include "pieces/CutPieces.h"
+#include "play/CutPieces.h"
 #include "pieces/PieceCut.h"
 #include "platform/Random.h"
 #include "support/GameFixture.h"

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "pieces/RotLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "RecordingPlayer.h"
 #include "TestProgram.h"
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 
 class GameFixture : public ::testing::Test {
  protected:

@@ -6,7 +6,7 @@
 
 #include "game/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 #include "support/GameFixture.h"
 #include "support/LevelFiles.h"
 #include "support/RecordingPlayer.h"

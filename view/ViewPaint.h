@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "play/Bitmap32.h"
+#include "view/Bitmap32.h"
 
 // Fills the pixels of clip that lie outside hole with color; an empty hole fills all of clip.
 void FillOutside(QImage& buffer, const QRect& clip, const QRect& hole, TColor32 color);

@@ -1,7 +1,7 @@
 // The layer stack of a view and the base layer: order, options, ownership and the mouse handlers of one layer.
 #include <algorithm>
 
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 
 TCustomLayer::TCustomLayer(TLayerCollection* collection) {
   if (collection) collection->Insert(this);

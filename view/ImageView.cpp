@@ -1,5 +1,5 @@
 // The image view: geometry between control and bitmap, the update bracket, painting, and mouse routing to layers.
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -11,8 +11,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "play/Blend32.h"
-#include "play/ViewPaint.h"
+#include "view/Blend32.h"
+#include "view/ViewPaint.h"
 
 namespace {
 

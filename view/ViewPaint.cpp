@@ -1,11 +1,11 @@
 // The view's drawing steps: background fill and the nearest-neighbour stretched bitmap, as plain scanline loops.
-#include "play/ViewPaint.h"
+#include "view/ViewPaint.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "play/Blend32.h"
+#include "view/Blend32.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "play/Bitmap32.h"
+#include "view/Bitmap32.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 
 class RectLayer : public TCustomLayer {
  public:

@@ -1,5 +1,5 @@
 // Time-checked event processing for long loops.
-#include "pieces/IdlePump.h"
+#include "play/IdlePump.h"
 
 #include "platform/Events.h"
 

@@ -1,7 +1,7 @@
 // Fitting the bitmap into the view and converting points between control and bitmap coordinates.
 #include <gtest/gtest.h>
 
-#include "play/ImageView.h"
+#include "view/ImageView.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // CreateMatrixPics: cuts the board picture into the piece table, all pieces or none.
-#include "pieces/CutPieces.h"
+#include "play/CutPieces.h"
 
 #include <stdexcept>
 
 #include "game/PicPuzzle.h"
-#include "pieces/IdlePump.h"
+#include "play/IdlePump.h"
 #include "pieces/PieceCut.h"
 
 namespace {

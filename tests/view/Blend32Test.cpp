@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "play/Blend32.h"
+#include "view/Blend32.h"
 
 namespace {
 

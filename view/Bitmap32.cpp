@@ -1,5 +1,5 @@
 // A 32-bit ARGB bitmap.
-#include "play/Bitmap32.h"
+#include "view/Bitmap32.h"
 
 #include <algorithm>
 
