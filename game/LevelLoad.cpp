@@ -11,27 +11,23 @@ void ShowNotice(const QString& text) {
   ProcessPendingEvents();
 }
 
-namespace {
-// Finds the level from `from` on and loads it; false after putting up a notice instead.
-bool FindAndLoad(int from) {
-  msec = sec = min = 0;
-  Puzzle.GameStatus.timeint = 0;
+bool StartFoundLevel(int from, bool fullStopWhenAllDone) {
+  Puzzle.ResetClock();
   try {
     const QString found = Puzzle.UpdateLevel(from, Puzzle.Pack, Puzzle.CompletePuzzle);
     if (!IsLevelFound(found)) {
-      ShowNotice(LevelSearchNotice(found));
+      ShowNotice(LevelSearchNotice(found) + (found == kSearchNone && fullStopWhenAllDone ? "." : ""));
       return false;
     }
     Puzzle.GetDataFromPack(found);
   } catch (const TLevelError& e) {
-    ShowNotice(e.Text());
+    ShowNotice(e.Text());  // a damaged level refuses to start; the game is as it was
     return false;
   }
   Puzzle.ImageLoadFromFile(Puzzle.Im_bkg_Path);
   Puzzle.StartGame();
   return true;
 }
-}  // namespace
 
 TLevel ReadLevel(const QString& iniPath) {
   TLevel level{ReadLevelSettings(iniPath), ReadLevelData(LevelDataPath(iniPath))};
@@ -53,14 +49,16 @@ TLevel ReadLevel(const QString& iniPath) {
 }
 
 QString LevelSearchNotice(const QString& result) {
-  if (result == "empty")
+  if (result == kSearchEmpty)
     return "Отсутствуют уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
-  if (result == "none")
+  if (result == kSearchNone)
     return "Завершены все уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
   return "Поздравляем! Вы завершили текущую тему Игры. Выберите в Игровых бонусах новую тему";
 }
 
-bool IsLevelFound(const QString& result) { return result != "empty" && result != "none" && result != "continue"; }
+bool IsLevelFound(const QString& result) {
+  return result != kSearchEmpty && result != kSearchNone && result != kSearchContinue;
+}
 
 // Everything is read and checked first, so a level that cannot start leaves the game as it was.
 void TPicPuzzle::GetDataFromPack(const QString& Fname) {
@@ -94,11 +92,11 @@ void TPicPuzzle::LoadNewLevel() {
   // The win is kept before the next level is looked for: a next level that is missing, damaged or fails to
   // start must not cost the stars and the completed picture.
   SaveStateGame();
-  if (!FindAndLoad(level + 1)) return;
+  if (!StartFoundLevel(level + 1)) return;
   // The fresh level is saved at once, so a crash or quit from here on resumes it.
   StopGame();
   SaveStateGame();
   PlayGame();
 }
 
-void TPicPuzzle::ReplayLevel() { FindAndLoad(level); }
+void TPicPuzzle::ReplayLevel() { StartFoundLevel(level); }

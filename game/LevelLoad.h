@@ -21,3 +21,6 @@ QString LevelSearchNotice(const QString& result);
 void ShowNotice(const QString& text);
 // True when the search result names a level file rather than a reason why there is none.
 bool IsLevelFound(const QString& result);
+// Finds the pack's first uncompleted level from number `from` on, loads and starts it; false after putting up the
+// notice that says why none starts. The start button's own notice for a finished game ends with a full stop.
+bool StartFoundLevel(int from, bool fullStopWhenAllDone = false);

@@ -8,11 +8,11 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "game/Conventions.h"
 #include "game/JigsawOutlines.h"
 #include "game/LevelData.h"
 
 namespace {
-constexpr int kPictureSize = 800;
 constexpr int kNoNeighbour = 0xFFFF;
 }  // namespace
 

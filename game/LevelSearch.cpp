@@ -63,12 +63,12 @@ void ForgetReadLevels() { ReadLevels().clear(); }
 QString TPicPuzzle::UpdateLevel(int PuzzleLevel, const QString& PackLevel, const QString& completePuz) {
   const QString folder = LevelDataFolder();
   const std::vector<TFolderEntry> files = ListFolder(folder, QStringLiteral("ini"));
-  if (files.empty()) return QStringLiteral("empty");
+  if (files.empty()) return kSearchEmpty;
   const TCompletedList completed(completePuz);
   std::vector<bool> done;
   done.reserve(files.size());
   for (const TFolderEntry& file : files) done.push_back(completed.Contains(LevelBaseName(file.name)));
-  if (std::all_of(done.begin(), done.end(), [](bool d) { return d; })) return QStringLiteral("none");
+  if (std::all_of(done.begin(), done.end(), [](bool d) { return d; })) return kSearchNone;
 
   std::optional<Candidate> next;  // the lowest higher number, first listed on a tie
   for (std::size_t i = 0; i < files.size(); ++i) {
@@ -80,5 +80,5 @@ QString TPicPuzzle::UpdateLevel(int PuzzleLevel, const QString& PackLevel, const
     if (keys.level > PuzzleLevel && keys.level <= kHighestSearchedLevel && (!next || keys.level < next->level))
       next = Candidate{keys.level, files[i].name};
   }
-  return next ? next->name : QStringLiteral("continue");
+  return next ? next->name : kSearchContinue;
 }

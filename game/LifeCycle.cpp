@@ -15,13 +15,6 @@
 #include "platform/ProgramFolder.h"
 
 namespace {
-constexpr int kClockInterval = 94;
-constexpr int kPictureSize = 800;
-constexpr int kPlayingPictureAlpha = 50;
-constexpr int kLoosePieceAlpha = 150;
-constexpr int kResumeSeconds = 300;
-const char* const kBackgroundMusic = "resources/music/background_music.mp3";
-const char* const kWinJingle = "resources/music/win.mp3";
 // Line breaks inside the game's messages are line feed then carriage return.
 const QString kBreak = QStringLiteral("\n\r");
 
@@ -35,18 +28,6 @@ void SetTrayMouseEvents(TImage32* tray, bool on) {
     layers.Items(i)->SetMouseEvents(on);
     layers.Items(i)->Changed();
   }
-}
-
-// A won or lost level leaves only the whole picture: no pieces, no layers, no running timers.
-void ClearFinishedLevel(TPicPuzzle& game) {
-  game.Im_Bkg->Bitmap().SetMasterAlpha(255);
-  SetTrayVisible(game.Im_list, false);
-  game.ReleasePieces();
-  game.SetSelection(nullptr);
-  TPicPuzzle::DestroyLayers(game.Im_list);
-  TPicPuzzle::DestroyLayers(game.Im_Bkg);
-  game.Timer->stop();
-  game.Clock->stop();
 }
 
 // Every piece layer shows its piece through its own bitmap, whose master alpha hides or dims it.
@@ -66,8 +47,7 @@ void TPicPuzzle::Create(TImage32* InterfaceContainer, TImage32* Interfacelist) {
   Clock->setInterval(kClockInterval);
   QObject::connect(Clock, &QTimer::timeout, Im_list, [this] { ClockTick(Clock); });
 
-  msec = sec = min = 0;
-  GameStatus.timeint = 0;
+  ResetClock();
 
   MediaPlayerEFF = CreateMediaPlayer(Im_Bkg);
   MediaPlayerBKG = CreateMediaPlayer(Im_Bkg);
@@ -80,8 +60,8 @@ void TPicPuzzle::Create(TImage32* InterfaceContainer, TImage32* Interfacelist) {
 }
 
 void TPicPuzzle::Destroy() {
+  ClearBoard();
   ReleasePieces();
-  SetSelection(nullptr);
   delete Timer;
   Timer = nullptr;
   delete Clock;
@@ -90,28 +70,33 @@ void TPicPuzzle::Destroy() {
   MediaPlayerEFF = nullptr;
   delete MediaPlayerBKG;
   MediaPlayerBKG = nullptr;
-  DestroyLayers(Im_list);
-  DestroyLayers(Im_Bkg);
-  msec = sec = min = 0;
-  GameStatus.timeint = 0;
+  ResetClock();
   GameStatus.IdStep = stIdle;
-  GameStatus.PicLayer_Index = -1;
   GameStatus.msg = "null";
 }
 
 void TPicPuzzle::ClearGame() {
+  ClearBoard();
+  Im_Bkg->SetScale(1.0f);
+  ResetClock();
+  GameStatus.IdStep = stIdle;
+  GameStatus.msg = "null";
+}
+
+void TPicPuzzle::ClearBoard() {
   SetSelection(nullptr);
   GameStatus.PicLayer_Index = -1;
   DestroyLayers(Im_list);
   DestroyLayers(Im_Bkg);
-  Im_Bkg->Bitmap().SetMasterAlpha(255);
-  Im_Bkg->SetScale(1.0f);
-  Timer->stop();
-  Clock->stop();
+  SetTrayVisible(Im_list, false);
+  if (Im_Bkg) Im_Bkg->Bitmap().SetMasterAlpha(kOpaqueAlpha);
+  if (Timer) Timer->stop();
+  if (Clock) Clock->stop();
+}
+
+void TPicPuzzle::ResetClock() {
   msec = sec = min = 0;
   GameStatus.timeint = 0;
-  GameStatus.IdStep = stIdle;
-  GameStatus.msg = "null";
 }
 
 void TPicPuzzle::ImageLoadFromFile(const QString& FileName) {
@@ -146,17 +131,13 @@ void TPicPuzzle::StartGame() {
     // The level stays unstarted: no half-built board, no music for a level that is not there.
     FStarting = false;
     MediaPlayerBKG->Stop();
-    SetSelection(nullptr);
-    DestroyLayers(Im_list);
-    DestroyLayers(Im_Bkg);
-    SetTrayVisible(Im_list, false);
+    ClearBoard();
     throw;
   }
   Im_Bkg->Bitmap().SetMasterAlpha(kPlayingPictureAlpha);
   Timer->setInterval(speed_movie);
   StartTimers();
-  msec = sec = min = 0;
-  GameStatus.timeint = 0;
+  ResetClock();
   GameStatus.IdStep = stPlaying;
   FStarting = false;
   ProcessPendingEvents();
@@ -200,7 +181,7 @@ int TPicPuzzle::StopGame() {
   }
   SetTrayMouseEvents(Im_list, false);
   if (speed_movie != 0) SetTrayVisible(Im_list, false);
-  Im_Bkg->Bitmap().SetMasterAlpha(255);
+  Im_Bkg->Bitmap().SetMasterAlpha(kOpaqueAlpha);
   Timer->stop();
   Clock->stop();
   Im_Bkg->Changed();
@@ -214,7 +195,7 @@ void TPicPuzzle::PlayGame() {
   for (int i = 0; i < board.Count(); ++i) {
     TCustomLayer* layer = board.Items(i);
     const bool locked = layer->Tag < 0;
-    SetLayerAlpha(layer, locked ? 255 : kLoosePieceAlpha);
+    SetLayerAlpha(layer, locked ? kOpaqueAlpha : kLoosePieceAlpha);
     layer->SetMouseEvents(!locked);
     layer->Changed();
   }
@@ -233,7 +214,7 @@ void TPicPuzzle::winGame() {
   MediaPlayerBKG->Stop();
   MediaPlayerBKG->OnNotify = nullptr;
   OpenAndPlayBackground(ResourceFolder() + kWinJingle);
-  ClearFinishedLevel(*this);
+  ClearFinishedLevel();
   GameStatus.msg = "Паздравляем! Вы собрали этот уровень! " + kBreak + kBreak + kBreak + Im_bkg_Description + kBreak +
                    kBreak + kBreak + "СЛЕДУЮЩИЙ";
 }
@@ -241,8 +222,13 @@ void TPicPuzzle::winGame() {
 void TPicPuzzle::wonGame() {
   GameStatus.IdStep = stLost;
   ProcessPendingEvents();
-  ClearFinishedLevel(*this);
+  ClearFinishedLevel();
   GameStatus.msg = "Этот уровень вы не успели собрать! Попробуйте еще раз!" + kBreak + kBreak + "ПРОДОЛЖИТЬ";
+}
+
+void TPicPuzzle::ClearFinishedLevel() {
+  ClearBoard();
+  ReleasePieces();
 }
 
 // A level without a tray has no conveyor to move: its timer would only fire on every pass of the event loop.

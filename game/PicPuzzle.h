@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/Conventions.h"
 #include "pieces/Geometry.h"
 #include "view/Bitmap32.h"
 #include "view/ImageView.h"
@@ -24,9 +25,6 @@ enum : int {
   stLost = -1000,
   stNotice = 999,
 };
-
-// Layer tags below 0 are not loose pieces.
-enum : int { tagLocked = -2, tagHintMarker = -3 };
 
 using Ext80 = long double;
 
@@ -92,6 +90,8 @@ class TPicPuzzle {
   void Create(TImage32* InterfaceContainer, TImage32* Interfacelist);
   void Destroy();
   void ClearGame();
+  // The countdown back to its start: nothing counted, no time left shown.
+  void ResetClock();
   void ImageLoadFromFile(const QString& FileName);
   void ScaleImg(TImage32* src, int width, int height);
   void StartGame();
@@ -157,6 +157,10 @@ class TPicPuzzle {
   bool Starting() const { return FStarting; }
 
  private:
+  // The one tear-down of a level on screen: no selection, no layers, no tray, no running timers, the picture whole.
+  void ClearBoard();
+  // A won or lost level leaves only the whole picture: the board cleared and the pieces freed.
+  void ClearFinishedLevel();
   void OpenAndPlayBackground(const QString& file);
   // Starts the clock, and the conveyor when the level has a tray.
   void StartTimers();

@@ -4,12 +4,11 @@
 
 #include "game/PicPuzzle.h"
 #include "pieces/LibStorage.h"
+#include "pieces/PieceCut.h"
 #include "pieces/RotLayer.h"
 
 namespace {
-constexpr int kLoosePieceAlpha = 150;
-constexpr int kThumbnailSize = 40;
-constexpr float kThumbnailCentre = kThumbnailSize / 2.0f;
+constexpr float kThumbnailCentre = kThumbSize / 2.0f;
 }  // namespace
 
 void TPicPuzzle::CreateLayerIm_bkg() {
@@ -39,20 +38,20 @@ void TPicPuzzle::CreateLayerIm_list() {
     auto* layer = new TRotLayer(&Im_list->Layers());
     layer->Tag = piece.Index;
     TBitmap32 thumbnail(*piece.bmp);
-    ScaleBmp(thumbnail, kThumbnailSize, kThumbnailSize);
+    ScaleBmp(thumbnail, kThumbSize, kThumbSize);
     layer->SetBitmap(thumbnail);
     layer->SetBitmapCenter({kThumbnailCentre, kThumbnailCentre});
     layer->SetPosition({kThumbnailCentre + piece.Loc_list.Left, kThumbnailCentre + piece.Loc_list.Top});
     layer->SetAngle(static_cast<float>(piece.Angle));
     layer->Bitmap().SetDrawMode(dmBlend);
-    layer->Bitmap().SetMasterAlpha(255);
+    layer->Bitmap().SetMasterAlpha(kOpaqueAlpha);
     layer->SetScaled(true);
     layer->SetMouseEvents(true);
     layer->OnMouseDown = [this](TCustomLayer* sender, TMouseButton button, TShiftState shift, int x, int y) {
       Im_listLayerMouseDown(sender, button, shift, x, y);
     };
     const TFloatPoint centre = layer->Position();
-    piece.Loc_list = {centre.X, centre.Y, centre.X + kThumbnailSize, centre.Y + kThumbnailSize};
+    piece.Loc_list = {centre.X, centre.Y, centre.X + kThumbSize, centre.Y + kThumbSize};
   }
 }
 

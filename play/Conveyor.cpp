@@ -1,11 +1,10 @@
 // The tray conveyor: thumbnails spin and slide right on every tick; one reaching the right end loses the level.
 #include "game/PicPuzzle.h"
+#include "pieces/PieceCut.h"
 #include "pieces/RotLayer.h"
 
 namespace {
-constexpr int kMovingThumbnailAlpha = 150;
 constexpr float kTrackY = 30;
-constexpr float kThumbnailSize = 40;
 }  // namespace
 
 void TPicPuzzle::TimerTick(QObject* Sender) {
@@ -22,7 +21,7 @@ void TPicPuzzle::TimerTick(QObject* Sender) {
     const TFloatPoint before = layer->Position();
     const float x = before.X + piece.DistanceMoving;
     layer->SetPosition({x, kTrackY});
-    piece.Loc_list = {x, kTrackY, x + kThumbnailSize, before.Y + kThumbnailSize};
+    piece.Loc_list = {x, kTrackY, x + kThumbSize, before.Y + kThumbSize};
   }
   Im_list->EndUpdate();
   Im_list->RepaintNow();

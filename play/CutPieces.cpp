@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "game/PicPuzzle.h"
-#include "play/IdlePump.h"
 #include "pieces/PieceCut.h"
+#include "play/IdlePump.h"
 
 namespace {
 bool cutting = false;

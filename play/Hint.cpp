@@ -9,7 +9,6 @@
 #include "platform/ProgramFolder.h"
 
 namespace {
-const char* const kMarkerFile = "resources/backgrd/search.bmp";
 constexpr int kShowMilliseconds = 400;
 constexpr int kLightestKept = 239;
 
@@ -32,8 +31,8 @@ int TPicPuzzle::HelpClick() {
 
   // A marker that cannot be read leaves the board as it was and costs nothing.
   QImage picture;
-  if (!picture.load(ResourceFolder() + kMarkerFile, "BMP")) {
-    ReportOnce("hint-marker", QString("Не удалось загрузить файл подсказки %1").arg(kMarkerFile));
+  if (!picture.load(ResourceFolder() + kHintMarkerPicture, "BMP")) {
+    ReportOnce("hint-marker", QString("Не удалось загрузить файл подсказки %1").arg(kHintMarkerPicture));
     return 0;
   }
 
@@ -45,7 +44,7 @@ int TPicPuzzle::HelpClick() {
   KeyOutLightPixels(marker->Bitmap());
   marker->Tag = tagHintMarker;
   marker->Bitmap().SetDrawMode(dmBlend);
-  marker->Bitmap().SetMasterAlpha(255);
+  marker->Bitmap().SetMasterAlpha(kOpaqueAlpha);
   const float width = marker->Bitmap().Width(), height = marker->Bitmap().Height();
   marker->SetBitmapCenter({width / 2, height / 2});
   marker->SetPosition({width / 2 + home.Left + home.Width / 2.0f, height / 2 + home.Top + home.Height / 2.0f});

@@ -6,10 +6,8 @@
 #include "pieces/RotLayer.h"
 
 namespace {
-constexpr int kLoosePieceAlpha = 150;
 constexpr int kFrameWidth = 4;
 constexpr TColor32 kFrameColor = 0xFFFF0000;
-const char* const kPressEffect = "resources/music/click2.mp3";
 
 void DrawRedFrame(TBitmap32& bitmap) {
   for (int inset = 0; inset < kFrameWidth; ++inset)
@@ -65,7 +63,7 @@ void TPicPuzzle::LayerMouseDown(TCustomLayer* Sender, TMouseButton Button, TShif
     }
   }
   pressed->BringToFront();
-  pressed->Bitmap().SetMasterAlpha(255);
+  pressed->Bitmap().SetMasterAlpha(kOpaqueAlpha);
   DrawRedFrame(pressed->Bitmap());
   GameStatus.PicLayer_Index = pressed->Tag;
   for (int i = 0; i < board.Count(); ++i) {
@@ -82,7 +80,7 @@ void TPicPuzzle::LayerMouseUp(TCustomLayer* Sender, TMouseButton Button, TShiftS
     auto* layer = dynamic_cast<TRotLayer*>(board.Items(i));
     if (layer && layer->Tag != tagLocked) layer->Bitmap().SetMasterAlpha(kLoosePieceAlpha);
   }
-  released->Bitmap().SetMasterAlpha(255);
+  released->Bitmap().SetMasterAlpha(kOpaqueAlpha);
   if (released->Tag >= 0 && released->Tag < static_cast<int>(Pic.size()))
     RecordBoardPlace(released, Pic[released->Tag]);
   GameStatus.Last_PicLayer_Index = GameStatus.PicLayer_Index;
@@ -175,7 +173,7 @@ void TPicPuzzle::TurnHeldPiece(int degrees, bool recentre) {
     held->SetAngle(static_cast<float>(piece.Angle));
     if (recentre) CentrePivot(held);
     held->Bitmap().SetDrawMode(dmBlend);
-    held->Bitmap().SetMasterAlpha(255);
+    held->Bitmap().SetMasterAlpha(kOpaqueAlpha);
     RecordBoardPlace(held, piece);
     SetSelection(nullptr);
   }

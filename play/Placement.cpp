@@ -7,7 +7,6 @@
 
 namespace {
 constexpr int kLockReward = 10;
-const char* const kLockEffect = "resources/music/set.wav";
 }  // namespace
 
 // The unturned top-left corner must lie strictly within dr of home, and the angle within da of 0 or of 360:
@@ -32,7 +31,7 @@ void TPicPuzzle::LockPiece(TRotLayer* layer, TPicClip& piece) {
   layer->SetBitmap(*piece.bmp);
   layer->Bitmap().SetDrawMode(dmBlend);
   piece.IndexAttach = piece.Index;
-  layer->Bitmap().SetMasterAlpha(255);
+  layer->Bitmap().SetMasterAlpha(kOpaqueAlpha);
   piece.Loc_bkg = {float(left), float(top), float(left + width), float(top + height)};
   layer->SetPosition({float(left), float(top)});
 }

@@ -14,7 +14,6 @@
 
 #include "game/PicPuzzle.h"
 #include "platform/Events.h"
-#include "platform/Jpeg.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "ui/Anchors.h"
@@ -22,6 +21,7 @@
 #include "ui/BonusButton.h"
 #include "ui/Download.h"
 #include "ui/MainForm.h"
+#include "ui/ResourcePicture.h"
 #include "ui/StoragePack.h"
 
 TBonusForm* BonusForm = nullptr;
@@ -58,14 +58,6 @@ void ShrinkToFit(QLabel* label) {
 
 int ClampToInt(qint64 value) { return static_cast<int>(std::clamp<qint64>(value, INT_MIN, INT_MAX)); }
 
-// The texture is decoration: without it the panel keeps its plain colour.
-QPixmap LoadTexture() {
-  try {
-    return QPixmap::fromImage(DecodeJpegFile(ResourceFolder() + "resources/backgrd/bkg3.jpg"));
-  } catch (const std::exception&) {
-    return QPixmap();
-  }
-}
 }  // namespace
 
 TBonusPrices BonusPrices(int colCount, int rowCount) {
@@ -116,7 +108,7 @@ void TBonusForm::BuildControls() {
     return button;
   };
   QStyle* look = style();
-  const QIcon star(ResourceFolder() + "resources/ui/star.png");
+  const QIcon star(ResourceFolder() + kStarPicture);
   AddTimeButton = makeButton("Добавить 5 минут времени за 50 звезд", QRect(104, 56, 193, 41), akLeft | akTop,
                              look->standardIcon(QStyle::SP_MediaSeekForward), &TBonusForm::AddTimeButtonClick);
   SkipLevelButton = makeButton("Перейти на следующий уровень за 50 звезд", QRect(320, 56, 257, 41), akLeft | akTop,
@@ -162,7 +154,8 @@ void TBonusForm::BuildControls() {
   connect(OkButton, &QPushButton::clicked, this, [this] { RunReported([&] { OkButtonClick(); }); });
 }
 
-void TBonusForm::FormCreate() { Background->SetPicture(LoadTexture()); }
+// Without its texture the panel keeps its plain colour.
+void TBonusForm::FormCreate() { Background->SetPicture(QPixmap::fromImage(LoadResourcePicture(kPanelTexture))); }
 
 void TBonusForm::FormActivate() {
   mstate = 0;

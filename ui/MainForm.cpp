@@ -2,7 +2,6 @@
 #include "ui/MainForm.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,12 +12,11 @@
 #include "game/LevelPacks.h"
 #include "game/PicPuzzle.h"
 #include "platform/Events.h"
-#include "platform/Jpeg.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramFolder.h"
 #include "ui/Anchors.h"
 #include "ui/BackgroundPanel.h"
 #include "ui/RaisedLabel.h"
+#include "ui/ResourcePicture.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -37,19 +35,9 @@ QFont PixelFont(int pixels, bool bold) {
   return font;
 }
 
-// Reads a resource picture; JPEG goes through libjpeg like every picture of the game. Null when unreadable.
+// The main window also lists what it could not read, to tell the player once.
 QImage LoadPicture(const QString& relativeName, QStringList* missing) {
-  const QString path = ResourceFolder() + relativeName;
-  QImage image;
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  try {
-    if (suffix == "jpg" || suffix == "jpeg")
-      image = DecodeJpegFile(path);
-    else
-      image.load(path);
-  } catch (const std::exception&) {
-    image = QImage();
-  }
+  QImage image = LoadResourcePicture(relativeName);
   if (image.isNull()) missing->append(relativeName);
   return image;
 }
@@ -179,11 +167,11 @@ void TMainForm::BuildControls() {
 // A missing picture is told to the player once; the window goes on without it.
 void TMainForm::LoadPictures() {
   QStringList missing;
-  const QImage start = LoadPicture("resources/backgrd/default.jpg", &missing);
+  const QImage start = LoadPicture(kDefaultPicture, &missing);
   if (!start.isNull()) Image_Bkg->Bitmap().AssignImage(start);
   Image_Bkg->SetColor(kBoardColor);
-  BackgroundMsg->SetPicture(QPixmap::fromImage(LoadPicture("resources/backgrd/bkg1.bmp", &missing)));
-  Background1->SetPicture(QPixmap::fromImage(LoadPicture("resources/backgrd/bkg3.jpg", &missing)));
+  BackgroundMsg->SetPicture(QPixmap::fromImage(LoadPicture(kMessagePanelPicture, &missing)));
+  Background1->SetPicture(QPixmap::fromImage(LoadPicture(kPanelTexture, &missing)));
 
   const QPixmap grey = LoadArt("resources/ui/button_grey.png", &missing);
   const QPixmap greyDown = LoadArt("resources/ui/button_grey_down.png", &missing);
@@ -191,7 +179,7 @@ void TMainForm::LoadPictures() {
   const QPixmap yellowDown = LoadArt("resources/ui/button_yellow_down.png", &missing);
   for (TBmpButton* button : {BmpButton1, BmpButton3, BmpButton4}) button->SetFaces(grey, yellowDown, yellow);
   for (TBmpButton* button : {BmpButton2, BmpButton5}) button->SetFaces(yellow, greyDown);
-  RzBackground1->setPixmap(LoadArt("resources/ui/star.png", &missing));
+  RzBackground1->setPixmap(LoadArt(kStarPicture, &missing));
 
   const std::pair<QPushButton*, const char*> turns[] = {{RzBitBtn1, "resources/ui/turn_left10.png"},
                                                         {RzBitBtn2, "resources/ui/turn_left1.png"},

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "view/ImageView.h"
 #include "ui/BmpButton.h"
+#include "view/ImageView.h"
 
 class QGroupBox;
 class TAnchors;
@@ -85,7 +85,6 @@ class TMainForm : public QWidget {
  private:
   void BuildControls();
   void LoadPictures();
-  void StartLevel(bool fullStopWhenAllDone);
   void SetButtonsByStep(int step);
 
   TAnchors* panelAnchors_;

@@ -6,24 +6,6 @@
 #include "ui/BonusForm.h"
 #include "ui/MainForm.h"
 
-// Finds the next level of the pack and starts it, or puts up the notice that says why there is none. The start
-// button's own notice for a finished game ends with a full stop; the one after a purchase does not.
-void TMainForm::StartLevel(bool fullStopWhenAllDone) {
-  const QString found = Puzzle.UpdateLevel(Puzzle.level, Puzzle.Pack, Puzzle.CompletePuzzle);
-  if (!IsLevelFound(found)) {
-    ShowNotice(LevelSearchNotice(found) + (found == "none" && fullStopWhenAllDone ? "." : ""));
-    return;
-  }
-  try {
-    Puzzle.GetDataFromPack(found);
-  } catch (const TLevelError& e) {
-    ShowNotice(e.Text());  // a damaged level refuses to start; the game is as it was
-    return;
-  }
-  Puzzle.ImageLoadFromFile(Puzzle.Im_bkg_Path);
-  Puzzle.StartGame();
-}
-
 void TMainForm::BmpButton1Click() {
   if (Puzzle.Starting()) return;
   if (BmpButton1->Tag == 0) {
@@ -31,7 +13,7 @@ void TMainForm::BmpButton1Click() {
       Puzzle.StopGame();
       Puzzle.ClearGame();
     }
-    if (Puzzle.GameStatus.IdStep == stIdle) StartLevel(true);
+    if (Puzzle.GameStatus.IdStep == stIdle) StartFoundLevel(Puzzle.level, true);
     return;
   }
   if (Puzzle.GameStatus.IdStep == stSavedGameWaiting) {
@@ -48,7 +30,7 @@ void TMainForm::BmpButton1Click() {
     BmpButton1->setText("Начать");
     BmpButton1->Tag = 0;
   } else if (Puzzle.GameStatus.IdStep == stIdle) {
-    StartLevel(false);
+    StartFoundLevel(Puzzle.level);
     if (Puzzle.GameStatus.IdStep == stPlaying) {
       BmpButton1->setText("Начать");
       BmpButton1->Tag = 0;

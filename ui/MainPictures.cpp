@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <optional>
 
+#include "game/LevelLoad.h"
 #include "game/OwnPictures.h"
 #include "game/PicPuzzle.h"
 #include "platform/MessageBox.h"
@@ -55,5 +56,5 @@ void TMainForm::OpenPictures(const QStringList& paths) {
   Puzzle.level = first->level;
   BmpButton1->setText("Начать");
   BmpButton1->Tag = 0;
-  StartLevel(false);
+  StartFoundLevel(Puzzle.level);
 }

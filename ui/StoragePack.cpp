@@ -15,9 +15,10 @@
 #include "platform/Jpeg.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
-#include "view/ImageView.h"
+#include "ui/ResourcePicture.h"
 #include "ui/ThemeList.h"
 #include "ui/TileBox.h"
+#include "view/ImageView.h"
 
 TStoragePack* StoragePack = nullptr;
 
@@ -105,11 +106,8 @@ TStoragePack::TStoragePack(QWidget* parent) : QDialog(parent) {
   const int boxWidth = (kThemeColumns - 1) * kThemeStepX + kThemeTile.width() + ScrollBox->ScrollBarWidth();
   setFixedSize(boxWidth + 2 * kMargin, kThemeBoxHeight + kPictureBoxHeight + kBoxGap + 2 * kMargin);
   ScrollBox->setGeometry(kMargin, kMargin, boxWidth, kThemeBoxHeight);
-  try {
-    ScrollBox->SetTexture(QPixmap::fromImage(DecodeJpegFile(ResourceFolder() + "resources/backgrd/bkg3.jpg")));
-  } catch (const std::exception&) {
-    // The box keeps its plain colour.
-  }
+  // Without its texture the box keeps its plain colour.
+  ScrollBox->SetTexture(QPixmap::fromImage(LoadResourcePicture(kPanelTexture)));
   ScrollBox1 = new TTileBox(TTileBox::Gradient, this);
   ScrollBox1->setGeometry(kMargin, kMargin + kThemeBoxHeight + kBoxGap, boxWidth, kPictureBoxHeight);
 }
