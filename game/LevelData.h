@@ -9,15 +9,10 @@
 
 #include "game/PicPuzzle.h"
 
-struct TLevelData {
-  int PicLayer_Index = -1;
-  int timeint = 0;
-  int IdStep = 0;
-  int ParentWidth = 0;
-  int ParentHeight = 0;
+struct TLevelData : TLevelStatus {
+  TLevelData() { PicLayer_Index = -1; }  // a level starts with no piece in hand
   int dr = 0;
   int da = 0;
-  QString msg;
   std::vector<TPicClip> Pic;  // row-major; bmp stays empty
 };
 

@@ -48,6 +48,22 @@ TLevel ReadLevel(const QString& iniPath) {
   return level;
 }
 
+TLevelFields LevelFields(const TLevel& level, const QString& folder) {
+  const TLevelSettings& s = level.settings;
+  TLevelFields f;
+  f.Im_bkg_Path = folder + s.image;
+  f.Im_bkg_Description = s.info;
+  f.level = s.level;
+  f.Pack = s.pack;
+  f.ColCount = s.ColCount;
+  f.RowCount = s.RowCount;
+  f.speed_movie = s.Speed_Movie;
+  f.limtime = s.LimTime;
+  f.dr = level.data.dr;
+  f.da = level.data.da;
+  return f;
+}
+
 QString LevelSearchNotice(const QString& result) {
   if (result == kSearchEmpty)
     return "Отсутствуют уровни Игры Пазл. Скачайте в Игровых бонусах дополнительные уровни с сервера";
@@ -64,27 +80,12 @@ bool IsLevelFound(const QString& result) {
 void TPicPuzzle::GetDataFromPack(const QString& Fname) {
   const QString folder = LevelDataFolder();
   TLevel loaded = ReadLevel(folder + Fname);
-  const TLevelSettings& s = loaded.settings;
   TLevelData& d = loaded.data;
-  level = s.level;
-  Pack = s.pack;
-  Im_bkg_Path = folder + s.image;
-  Im_bkg_Description = s.info;
-  ColCount = s.ColCount;
-  RowCount = s.RowCount;
-  limtime = s.LimTime;
-  speed_movie = s.Speed_Movie;
-  GameStatus.PicLayer_Index = d.PicLayer_Index;
-  GameStatus.timeint = d.timeint;
-  GameStatus.IdStep = d.IdStep;
-  GameStatus.ParentWidth = d.ParentWidth;
-  GameStatus.ParentHeight = d.ParentHeight;
-  GameStatus.msg = d.msg;
-  dr = d.dr;
-  da = d.da;
+  static_cast<TLevelFields&>(*this) = LevelFields(loaded, folder);
+  static_cast<TLevelStatus&>(GameStatus) = d;
   ReleasePieces();
   // Records beyond the grid take no part in the level: no cut, no layer, no place in the saved game.
-  d.Pic.resize(static_cast<std::size_t>(s.ColCount) * s.RowCount);
+  d.Pic.resize(static_cast<std::size_t>(ColCount) * RowCount);
   Pic = std::move(d.Pic);
 }
 

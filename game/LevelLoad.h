@@ -11,6 +11,10 @@ struct TLevel {
   TLevelData data;
 };
 
+// Where each of the game's level fields comes from: the INI keys, and the tolerances of the data file. The picture
+// and its description are those of the data folder `folder`.
+TLevelFields LevelFields(const TLevel& level, const QString& folder);
+
 // Reads the INI file and the level data file beside it. Throws TLevelError naming the file and the fault when a
 // key does not parse, the data file is missing or damaged, or it holds fewer pieces than the grid needs.
 TLevel ReadLevel(const QString& iniPath);

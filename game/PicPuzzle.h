@@ -28,15 +28,19 @@ enum : int {
 
 using Ext80 = long double;
 
-struct TGameStatus {
+// The part of the running status that a level data file sets when the level starts.
+struct TLevelStatus {
   int ParentWidth = 0;
   int ParentHeight = 0;
-  int Last_PicLayer_Index = 0;
   int PicLayer_Index = 0;
   int timeint = 0;
-  int Score = 0;
   int IdStep = 0;
   QString msg;
+};
+
+struct TGameStatus : TLevelStatus {
+  int Last_PicLayer_Index = 0;
+  int Score = 0;
   QString Fname;
 };
 
@@ -64,9 +68,8 @@ struct TPicClip {
   int Index = 0;
 };
 
-class TPicPuzzle {
- public:
-  QString CompletePuzzle;
+// What a level's files set when it starts: its INI keys and the tolerances of its data file.
+struct TLevelFields {
   QString Im_bkg_Path;
   QString Im_bkg_Description;
   int level = 0;
@@ -77,14 +80,23 @@ class TPicPuzzle {
   int limtime = 0;
   int dr = 0;
   int da = 0;
-  TGameStatus GameStatus;
+};
+
+// Everything a saved game keeps, declared once for the game and for a saved game read from its file.
+struct TSavedFields : TLevelFields {
+  QString CompletePuzzle;
+  TGameStatus GameStatus;  // the file keeps all but Last_PicLayer_Index and Fname
+  std::vector<TPicClip> Pic;
+};
+
+class TPicPuzzle : public TSavedFields {
+ public:
   TMediaPlayer* MediaPlayerEFF = nullptr;
   TMediaPlayer* MediaPlayerBKG = nullptr;
   TImage32* Im_Bkg = nullptr;
   TImage32* Im_list = nullptr;
   QTimer* Timer = nullptr;
   QTimer* Clock = nullptr;
-  std::vector<TPicClip> Pic;
 
   // Life cycle.
   void Create(TImage32* InterfaceContainer, TImage32* Interfacelist);

@@ -55,22 +55,10 @@ int TPicPuzzle::LoadStateGame() {
     return 0;
   }
   // Only a file read to its end reaches the game, so Puzzle is never left half-loaded.
-  CompletePuzzle = saved.CompletePuzzle;
   saved.GameStatus.Last_PicLayer_Index = GameStatus.Last_PicLayer_Index;
   saved.GameStatus.Fname = GameStatus.Fname;
-  GameStatus = saved.GameStatus;
-  dr = saved.dr;
-  da = saved.da;
-  level = saved.level;
-  ColCount = saved.ColCount;
-  RowCount = saved.RowCount;
-  speed_movie = saved.speed_movie;
-  limtime = saved.limtime;
-  Pack = saved.Pack;
-  Im_bkg_Path = saved.Im_bkg_Path;
-  Im_bkg_Description = saved.Im_bkg_Description;
   ReleasePieces();
-  Pic = std::move(saved.Pic);
+  static_cast<TSavedFields&>(*this) = std::move(saved);
   return 1;
 }
 

@@ -8,21 +8,7 @@
 #include "game/PicPuzzle.h"
 
 // What a saved game holds, under the game's own field names; read whole before any of it reaches `Puzzle`.
-struct TSavedGame {
-  QString CompletePuzzle;
-  TGameStatus GameStatus;  // all but Last_PicLayer_Index and Fname, which the file does not keep
-  int dr = 0;
-  int da = 0;
-  int level = 0;
-  int ColCount = 0;
-  int RowCount = 0;
-  int speed_movie = 0;
-  int limtime = 0;
-  QString Pack;
-  QString Im_bkg_Path;
-  QString Im_bkg_Description;
-  std::vector<TPicClip> Pic;
-};
+using TSavedGame = TSavedFields;
 
 // The file's bytes for the game as it stands; a piece without a bitmap is written as a 0 × 0 one.
 QByteArray SavedGameBytes(const TPicPuzzle& game);

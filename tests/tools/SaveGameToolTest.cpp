@@ -16,7 +16,7 @@ ToolRun SaveGameTool(const QStringList& args) { return PuzzlePack(QStringList{"s
 QByteArray TwoPieceGame() {
   TPicPuzzle game;
   game.CompletePuzzle = "a.jpg ";
-  game.GameStatus = {711, 620, 0, 1, 250, 130, stPaused, "null", "puz.sav"};
+  game.GameStatus = {{711, 620, 1, 250, stPaused, "null"}, 0, 130, "puz.sav"};
   game.dr = 7;
   game.da = 12;
   game.level = 3;
