@@ -101,7 +101,7 @@ void TPicPuzzle::Im_listLayerMouseDown(TCustomLayer* Sender, TMouseButton Button
   // A stray thumbnail of a piece already on the board or locked only goes away.
   for (int i = 0; i < board.Count(); ++i) {
     if (board.Items(i)->Tag == t || piece.IndexAttach == t) {
-      delete thumbnail;
+      thumbnail->DeleteLater();
       piece.Loc_list = {};
       return;
     }
@@ -120,7 +120,7 @@ void TPicPuzzle::Im_listLayerMouseDown(TCustomLayer* Sender, TMouseButton Button
   layer->SetPosition({float(x), float(y)});
   layer->SetAngle(static_cast<float>(piece.Angle));
   RecordBoardPlace(layer, piece);
-  delete thumbnail;
+  thumbnail->DeleteLater();
   piece.Loc_list = {};
   layer->SetScaled(true);
   AttachLooseHandlers(layer);

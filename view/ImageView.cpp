@@ -308,6 +308,10 @@ void TImage32::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
 }
 
+TCustomLayer* TImage32::StillShown(TCustomLayer* layer) const {
+  return layer && layer->LayerCollection() == layers_.get() ? layer : nullptr;
+}
+
 void TImage32::DoMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomLayer* target = nullptr;
   if (layers_->MouseEvents) {
@@ -315,14 +319,12 @@ void TImage32::DoMouseDown(TMouseButton button, TShiftState shift, int x, int y)
     target = listener ? listener : layers_->FindLayerAtPos(x, y);
     if (target) {
       layers_->SetMouseListener(target);
-      const std::weak_ptr<void> alive = target->Lifetime();
       target->SetButtonPressed(button, true);
       target->MouseDown(button, shift, x, y);
-      // A tray piece frees itself in its handler: the control's handler must not get a dangling layer.
-      if (alive.expired()) target = nullptr;
     }
   }
-  if (auto handler = OnMouseDown) handler(this, button, shift, x, y, target);
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y, StillShown(target));
+  layers_->FreeRemoved();
 }
 
 void TImage32::DoMouseMove(TShiftState shift, int x, int y) {
@@ -330,13 +332,10 @@ void TImage32::DoMouseMove(TShiftState shift, int x, int y) {
   if (layers_->MouseEvents) {
     TCustomLayer* listener = layers_->MouseListener();
     target = listener ? listener : layers_->FindLayerAtPos(x, y);
-    if (target) {
-      const std::weak_ptr<void> alive = target->Lifetime();
-      target->MouseMove(shift, x, y);
-      if (alive.expired()) target = nullptr;
-    }
+    if (target) target->MouseMove(shift, x, y);
   }
-  if (auto handler = OnMouseMove) handler(this, shift, x, y, target);
+  if (OnMouseMove) OnMouseMove(this, shift, x, y, StillShown(target));
+  layers_->FreeRemoved();
 }
 
 void TImage32::DoMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -345,18 +344,15 @@ void TImage32::DoMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomLayer* listener = layers_->MouseListener();
     target = listener ? listener : layers_->FindLayerAtPos(x, y);
     if (target) {
-      const std::weak_ptr<void> alive = target->Lifetime();
       target->SetButtonPressed(button, false);
       target->MouseUp(button, shift, x, y);
-      if (alive.expired()) {
-        target = nullptr;
-      } else if (layers_->MouseListener() == target && !target->ButtonPressed(mbLeft) &&
-                 !target->ButtonPressed(mbRight) && !target->ButtonPressed(mbMiddle)) {
+      if (layers_->MouseListener() == target && !target->ButtonPressed(mbLeft) && !target->ButtonPressed(mbRight) &&
+          !target->ButtonPressed(mbMiddle))
         layers_->SetMouseListener(nullptr);
-      }
     }
   }
-  if (auto handler = OnMouseUp) handler(this, button, shift, x, y, target);
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y, StillShown(target));
+  layers_->FreeRemoved();
 }
 
 void TImage32::DoDblClick() {
@@ -366,7 +362,7 @@ void TImage32::DoDblClick() {
     layers_->SetMouseListener(nullptr);
   }
   DoMouseUp(mbLeft, 0, 0, 0);
-  if (auto handler = OnDblClick) handler(this);
+  if (OnDblClick) OnDblClick(this);
 }
 
 // Qt grabs the mouse for this widget while a button is held, which is the capture layers need during a drag.
@@ -392,7 +388,7 @@ void TImage32::mouseReleaseEvent(QMouseEvent* event) {
     // A click handler may rebuild the window and free this view (the chooser does).
     const QPointer<TImage32> self(this);
     if (rect().contains(p))
-      if (auto handler = OnClick) handler(this);
+      if (OnClick) OnClick(this);
     if (!self) return;
   }
   DoMouseUp(button, ShiftOf(event), p.x(), p.y());

@@ -90,6 +90,8 @@ class TImage32 : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  // The layer, unless its handler took it out of the stack: the control's handler only hears of shown layers.
+  TCustomLayer* StillShown(TCustomLayer* layer) const;
   void UpdateCache() const;
   void BitmapChanged();
   // Hands what changed to the toolkit: to paint later, or at once.

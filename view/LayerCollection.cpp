@@ -45,8 +45,15 @@ void TCustomLayer::Changed() {
   if (collection_) collection_->LayerChanged(this);
 }
 
-// A handler may free its own layer (a tray piece does), which would destroy the std::function while it runs;
-// calling a copy keeps the callable alive until it returns.
+void TCustomLayer::DeleteLater() {
+  if (!collection_) return;
+  TLayerCollection* collection = collection_;
+  collection->Remove(this);
+  collection->removed_.emplace_back(this);
+}
+
+// A handler may drop its own layer's handlers (a locked piece does), which would destroy the std::function while it
+// runs; calling a copy keeps the callable alive until it returns.
 void TCustomLayer::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (auto handler = OnMouseDown) handler(this, button, shift, x, y);
 }
@@ -65,6 +72,7 @@ TLayerCollection::~TLayerCollection() { Clear(); }
 
 void TLayerCollection::Clear() {
   while (!items_.empty()) delete items_.back();
+  FreeRemoved();
 }
 
 TCustomLayer* TLayerCollection::FindLayerAtPos(int x, int y) const {

@@ -71,8 +71,9 @@ class TCustomLayer {
 
   bool ButtonPressed(TMouseButton button) const { return pressed_[button]; }
   void SetButtonPressed(TMouseButton button, bool pressed) { pressed_[button] = pressed; }
-  // Expires when the layer is freed, so the view can tell whether a handler freed the layer it was called for.
-  std::weak_ptr<void> Lifetime() const { return lifetime_; }
+  // Takes the layer out of its stack at once (no longer drawn, hit or listening) and frees it once the event being
+  // routed is done, so a handler may remove its own layer.
+  void DeleteLater();
 
  protected:
   virtual bool DoHitTest(int x, int y) { return true; }
@@ -85,7 +86,6 @@ class TCustomLayer {
   std::optional<QRect> shownExtent_;
   std::uint32_t options_ = LOB_VISIBLE;
   bool pressed_[3] = {false, false, false};
-  std::shared_ptr<char> lifetime_ = std::make_shared<char>();
 };
 
 // The ordered layer stack of a view: index 0 is drawn first, the last index is hit first. Owns its layers.
@@ -113,6 +113,9 @@ class TLayerCollection {
   QPointF GetViewportScale() const;
   QPointF GetViewportShift() const;
 
+  // Frees the layers taken out by DeleteLater; the view calls it when it has routed an event.
+  void FreeRemoved() { removed_.clear(); }
+
   // Called by layers and by the view: anything in the stack changed.
   void Changed();
   // Called by a layer about itself.
@@ -126,5 +129,6 @@ class TLayerCollection {
 
   TImage32* owner_;
   std::vector<TCustomLayer*> items_;
+  std::vector<std::unique_ptr<TCustomLayer>> removed_;
   TCustomLayer* listener_ = nullptr;
 };

@@ -173,19 +173,21 @@ TEST_F(Routing, ClickNeedsLeftPressAndReleaseInside) {
   EXPECT_EQ(clicks, 1);
 }
 
-// The tray frees a thumbnail inside its own press handler.
-TEST_F(Routing, LayerFreedInItsOwnPressHandler) {
+// The tray takes a thumbnail away inside its own press handler: it leaves the stack at once and is freed only
+// when the press has been routed, so neither the handler nor the view ever holds a freed layer.
+TEST_F(Routing, LayerRemovedInItsOwnPressHandler) {
   RectLayer* a = Add("A", QRect(10, 10, 50, 50));
   Add("below", QRect(0, 0, 200, 100))->SendToBack();
   a->OnMouseDown = [this](TCustomLayer* sender, TMouseButton, TShiftState, int, int) {
-    delete sender;
-    log.push_back("handler done");
+    sender->DeleteLater();
+    log.push_back(QString("handler done, %1 layer").arg(view.Layers().Count()).toStdString());
   };
   view.DoMouseDown(mbLeft, ssLeft, 20, 20);
   EXPECT_EQ(view.Layers().MouseListener(), nullptr);
   EXPECT_EQ(view.Layers().Count(), 1);
   view.DoMouseMove(ssLeft, 20, 20);  // the next event finds its target afresh
-  EXPECT_EQ(log, (Log{"A freed", "handler done", "view down 20,20 none", "below move 20,20", "view move 20,20 below"}));
+  EXPECT_EQ(log, (Log{"handler done, 1 layer", "view down 20,20 none", "A freed", "below move 20,20",
+                      "view move 20,20 below"}));
 }
 
 TEST_F(Routing, FreeingTheListenerForgetsIt) {
