@@ -139,7 +139,8 @@ namespace {
 // The packs the build puts beside the game pass the tool's own check.
 TEST(PackToolOnDefaultPacks, CheckPasses) {
   const QDir packs(SourcePacksFolder());
-  for (const auto& [pack, levels] : {std::pair{"standart.zip", 8}, std::pair{"priroda.zip", 5}}) {
+  for (const auto& [pack, levels] : {std::pair{"standart.zip", 10}, std::pair{"priroda.zip", 10},
+                                     std::pair{"peizazhi.zip", 10}, std::pair{"mir.zip", 10}}) {
     const ToolRun check = PuzzlePack({"check", packs.filePath(pack)});
     EXPECT_EQ(check.code, 0) << pack << "\n" << check.Both().toStdString();
     EXPECT_TRUE(check.Both().startsWith(QString("checked %1 level(s): ").arg(levels))) << check.Both().toStdString();
