@@ -56,9 +56,10 @@ QByteArray LevelIniBytes(const QString& pack, const TLevelPlan& plan) {
 QByteArray LevelDataBytesFor(const TLevelPlan& plan, std::mt19937& random) {
   TLevelData data;
   data.msg = "null";
-  // Locking tolerance: about a twelfth of a cell, never below 8 pixels; ten degrees of turn.
-  data.dr = std::max(8, static_cast<int>(std::lround(kPictureSize / std::max(plan.cols, plan.rows) / 12.0)));
-  data.da = 10;
+  data.dr = plan.dr > 0
+                ? plan.dr
+                : std::max(8, static_cast<int>(std::lround(kPictureSize / std::max(plan.cols, plan.rows) / 12.0)));
+  data.da = plan.da;
   const QStringList outlines = JigsawOutlines(plan.cols, plan.rows, random);
   data.Pic.resize(outlines.size());
   for (int k = 0; k < outlines.size(); ++k) {

@@ -13,6 +13,8 @@ struct TLevelPlan {
   int tray = 0;   // Speed_Movie in ms, 0 for no tray
   int time = 0;   // LimTime in seconds
   int angle = 0;  // largest starting turn of a piece in degrees
+  int dr = 0;     // locking distance in picture pixels; 0: a twelfth of a cell, never below 8
+  int da = 10;    // locking angle in degrees
 };
 
 // The clock a grid gets unless told otherwise: two minutes and 25 seconds a piece, whole half minutes.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game and takes the README's screenshots from its real windows: docs/screenshots/level.png (a level in
-# play) and docs/screenshots/chooser.png (the theme and picture chooser). BUILD_DIR picks the build folder.
+# play), docs/screenshots/big-level.png (a 10 x 10 level in play) and docs/screenshots/chooser.png (the theme
+# and picture chooser). BUILD_DIR picks the build folder.
 # The game plays in a throw-away copy of its program folder, so the player's own saved game is left alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,7 @@ cp -r "$build/bin/resources" "$build/bin/make-screenshots" "$build"/bin/*.zip "$
 mkdir -p docs/screenshots
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy timeout 120 "$work/make-screenshots" "$work"
 # A photograph in a lossless picture is large; a palette of 256 colours keeps it small and looks the same.
-for shot in level chooser; do
+for shot in level big-level chooser; do
   pngquant --force --skip-if-larger --quality 70-95 --output "docs/screenshots/$shot.png" "$work/$shot.png" ||
     cp "$work/$shot.png" "docs/screenshots/$shot.png"
 done

@@ -33,9 +33,10 @@ class PackTool : public testing::Test {
     QDir().mkpath(folder.File("src"));
     WritePicture(folder.File("src/one.png"), Qt::darkGreen);
     WritePicture(folder.File("src/two.jpg"), Qt::darkBlue);
-    folder.Write("src/pack.ini",
-                 "[pack]\nname=Проба\nseed=5\n\n[p_one]\npicture=one.png\ngrid=2x2\ninfo=Первая картинка\n\n"
-                 "[p_two]\npicture=two.jpg\nlevel=7\ngrid=3x2\ntray=600\ntime=200\nangle=20\ninfo=Вторая\n");
+    folder.Write(
+        "src/pack.ini",
+        "[pack]\nname=Проба\nseed=5\n\n[p_one]\npicture=one.png\ngrid=2x2\ninfo=Первая картинка\n\n"
+        "[p_two]\npicture=two.jpg\nlevel=7\ngrid=3x2\ntray=600\ntime=200\nangle=20\ndr=30\nda=15\ninfo=Вторая\n");
   }
   TestFolder folder;
 };
@@ -65,9 +66,14 @@ TEST_F(PackTool, MakesAPackThatChecksAndShows) {
   ASSERT_EQ(show.code, 0) << show.Both().toStdString();
   const QJsonObject json = QJsonDocument::fromJson(show.Both().toUtf8()).object();
   EXPECT_EQ(json["N"].toInt(), 6);
-  EXPECT_GE(json["dr"].toInt(), 8);
-  EXPECT_EQ(json["da"].toInt(), 10);
+  EXPECT_EQ(json["dr"].toInt(), 30);
+  EXPECT_EQ(json["da"].toInt(), 15);
   EXPECT_EQ(json["GameStatus"].toObject()["msg"].toString(), "null");
+  // Without dr= and da= a level locks within a twelfth of its cell and ten degrees.
+  const ToolRun first = PuzzlePack({"show", folder.File("data/p_one.level")});
+  const QJsonObject defaults = QJsonDocument::fromJson(first.Both().toUtf8()).object();
+  EXPECT_EQ(defaults["dr"].toInt(), 33);
+  EXPECT_EQ(defaults["da"].toInt(), 10);
   const QJsonArray pieces = json["Pic"].toArray();
   ASSERT_EQ(pieces.size(), 6);
   const TLevelData data = ReadLevelData(folder.File("data/p_two.level"));
@@ -111,11 +117,13 @@ TEST_F(PackTool, CheckNamesEveryProblemAndFails) {
 TEST_F(PackTool, RefusesBadInputWithAMessage) {
   folder.Write("notzip.zip", "not an archive");
   folder.Write("src2/pack.ini", "[pack]\nname=x\n[a]\npicture=a.png\ngrid=three\n");
+  folder.Write("src3/pack.ini", "[pack]\nname=x\n[a]\npicture=a.png\ngrid=2x2\ndr=-5\n");
   const struct {
     QStringList args;
     const char* says;
   } cases[] = {{{"check", folder.File("notzip.zip")}, "notzip.zip"},
                {{"make", folder.File("src2"), folder.File("x.zip")}, "grid"},
+               {{"make", folder.File("src3"), folder.File("x.zip")}, "dr="},
                {{"show", folder.File("absent.level")}, "absent.level"},
                {{"unknown"}, "usage"}};
   for (const auto& c : cases) {
@@ -131,7 +139,8 @@ namespace {
 // The packs the build puts beside the game pass the tool's own check.
 TEST(PackToolOnDefaultPacks, CheckPasses) {
   const QDir packs(SourcePacksFolder());
-  for (const auto& [pack, levels] : {std::pair{"standart.zip", 8}, std::pair{"priroda.zip", 5}}) {
+  for (const auto& [pack, levels] : {std::pair{"standart.zip", 10}, std::pair{"priroda.zip", 10},
+                                     std::pair{"peizazhi.zip", 10}, std::pair{"mir.zip", 10}}) {
     const ToolRun check = PuzzlePack({"check", packs.filePath(pack)});
     EXPECT_EQ(check.code, 0) << pack << "\n" << check.Both().toStdString();
     EXPECT_TRUE(check.Both().startsWith(QString("checked %1 level(s): ").arg(levels))) << check.Both().toStdString();

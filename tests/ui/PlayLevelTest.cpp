@@ -17,7 +17,7 @@
 #include "ui/MainForm.h"
 
 namespace {
-constexpr int kTrayLevel = 3;  // "standart" level 3: 3 × 3 pieces riding the tray
+constexpr int kTrayLevel = 7;  // "standart" level 7: 4 × 3 pieces riding the tray, some of them turned
 
 class PlayLevel : public WindowFixture {
  protected:
@@ -27,7 +27,7 @@ class PlayLevel : public WindowFixture {
     Puzzle.level = kTrayLevel;
     QTest::mouseClick(form->BmpButton1, Qt::LeftButton);
     ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
-    ASSERT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "st03_piki_evropy.jpg");
+    ASSERT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "st07_zakat.jpg");
     // The conveyor is driven by the test, one tick at a time.
     Puzzle.Timer->stop();
   }
@@ -73,7 +73,7 @@ class PlayLevel : public WindowFixture {
 
 TEST_F(PlayLevel, EveryPieceTakenOffTheTrayDraggedHomeAndTurnedWinsTheLevel) {
   const int pieces = static_cast<int>(Puzzle.Pic.size());
-  ASSERT_EQ(pieces, 9);
+  ASSERT_EQ(pieces, 12);
   for (TPicClip& piece : Puzzle.Pic) piece.DistanceMoving = 40;  // every thumbnail comes into view in time
   for (int tick = 0; tick < 40 && form->Im_list->Layers().Count() > 0; ++tick) {
     Puzzle.TimerTick(Puzzle.Timer);
@@ -105,7 +105,7 @@ TEST_F(PlayLevel, EveryPieceTakenOffTheTrayDraggedHomeAndTurnedWinsTheLevel) {
   }
   EXPECT_TRUE(turnedByHand);
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stWon);
-  EXPECT_EQ(Puzzle.CompletePuzzle, "st03_piki_evropy.jpg ");
+  EXPECT_EQ(Puzzle.CompletePuzzle, "st07_zakat.jpg ");
   EXPECT_TRUE(Puzzle.GameStatus.msg.startsWith("Паздравляем! Вы собрали этот уровень!"));
   form->daemonTimer();
   EXPECT_TRUE(form->PanelMsg->isVisible());
@@ -120,7 +120,7 @@ TEST_F(PlayLevel, TheClockRunningOutLosesAndTheMessageReplaysTheLevel) {
   form->daemonTimer();
   QTest::mouseClick(form->MsgLabel, Qt::LeftButton);
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
-  EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "st03_piki_evropy.jpg");
+  EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "st07_zakat.jpg");
 }
 
 TEST_F(PlayLevel, AThumbnailReachingTheEndOfTheTrayLosesTheLevel) {

@@ -6,6 +6,8 @@
 //   level=    level number (default: 1, 2, 3 … in file order)  info=  description shown when assembled
 //   tray=     Speed_Movie in ms, 0 for no tray (default 0)     time=  LimTime in seconds (default from the grid)
 //   angle=    largest starting turn of a piece in degrees (default 0 up to 2 x 2, then 30)
+//   dr=       locking distance in picture pixels (default a twelfth of a cell, at least 8)
+//   da=       locking angle in degrees (default 10)
 // Pictures that are not square are cropped to their central square (never stretched), transparency is laid over
 // white, and the result is resized to 800 x 800 and stored as JPEG quality 85; outlines are classic jigsaw pieces.
 #include <QDir>
@@ -25,6 +27,7 @@ const char* const kUsage =
     "    picture= JPEG or PNG in FOLDER   grid= COLSxROWS      level= number (default: order in the file)\n"
     "    info= description                tray= Speed_Movie ms (0: no tray)\n"
     "    time= seconds (default from the grid)   angle= largest starting turn in degrees\n"
+    "    dr= locking distance in pixels (default from the grid)   da= locking angle in degrees (default 10)\n"
     "  A picture that is not square is cropped to its central square, never stretched; transparency is laid\n"
     "  over white; the result is 800 x 800.\n";
 
@@ -55,6 +58,10 @@ LevelSource ReadPlan(const TIniFile& ini, const QString& section, int order) {
   plan.tray = Number(ini, section, "tray", 0);
   plan.time = Number(ini, section, "time", DefaultLevelTime(plan.cols, plan.rows));
   plan.angle = Number(ini, section, "angle", DefaultLevelAngle(plan.cols, plan.rows));
+  plan.dr = Number(ini, section, "dr", plan.dr);
+  plan.da = Number(ini, section, "da", plan.da);
+  if (plan.dr < 0 || plan.da < 0)
+    throw std::runtime_error(QString("[%1] dr= and da= must not be negative").arg(section).toStdString());
   if (source.picture.isEmpty()) throw std::runtime_error(QString("[%1] has no picture=").arg(section).toStdString());
   return source;
 }

@@ -1,5 +1,6 @@
-// Pictures of the game for its README and metainfo, taken from the real windows: a level in play and the theme
-// chooser. Run it from a copy of the program folder: the packs are unpacked and the level is played there.
+// Pictures of the game for its README and metainfo, taken from the real windows: a level in play, a 10 × 10 level
+// in play and the theme chooser. Run it from a copy of the program folder: the packs are unpacked and the levels are
+// played there.
 #include <QApplication>
 #include <QDir>
 #include <QTest>
@@ -16,12 +17,14 @@
 #include "ui/TileBox.h"
 
 namespace {
-constexpr int kLevel = 3;               // "standart" level 3: the board and the conveyor tray
+constexpr int kLevel = 5;               // "standart" level 5: the board and the conveyor tray
 constexpr int kPiecesTakenOff = 4;      // thumbnails the player has taken to the board
 constexpr int kPiecesPlaced = 2;        // of those, pieces already locked in their places
 constexpr int kThumbnailsLeft = 3;      // thumbnails still riding the tray in the picture
 constexpr int kClockRunMs = 2500;       // the clock has counted down a little
 constexpr QSize kWindowSize(720, 720);  // the window keeps itself square
+constexpr int kBigLevel = 10;           // "Мир вокруг" level 10: 10 × 10 pieces
+constexpr int kBigPiecesPlaced = 45;
 
 TRotLayer* Layer(TImage32* view, int index) { return dynamic_cast<TRotLayer*>(view->Layers().Items(index)); }
 
@@ -82,7 +85,7 @@ bool Save(QWidget* window, const QString& file) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 2) {
-    std::fprintf(stderr, "usage: make-screenshots OUTPUT-FOLDER  (writes level.png and chooser.png)\n");
+    std::fprintf(stderr, "usage: make-screenshots OUTPUT-FOLDER  (writes level.png, big-level.png, chooser.png)\n");
     return 2;
   }
   const QDir output(QString::fromLocal8Bit(argv[1]));
@@ -117,6 +120,14 @@ int main(int argc, char** argv) {
     if (TRotLayer* piece = LoosePiece(mainForm.Image_Bkg)) PlaceHome(mainForm, piece);
   QTest::qWait(kClockRunMs);
   bool saved = Save(&mainForm, output.filePath("level.png"));
+
+  Puzzle.Pack = QString::fromUtf8("Мир вокруг");
+  Puzzle.level = kBigLevel;
+  mainForm.BmpButton1Click();  // the level in play gives way to the new one
+  for (int placed = 0; placed < kBigPiecesPlaced; ++placed)
+    if (TRotLayer* piece = LoosePiece(mainForm.Image_Bkg)) PlaceHome(mainForm, piece);
+  QTest::qWait(kClockRunMs);
+  saved = Save(&mainForm, output.filePath("big-level.png")) && saved;
 
   storagePack.show();
   if (!QTest::qWaitForWindowExposed(&storagePack)) return 1;
