@@ -308,48 +308,42 @@ void TImage32::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
 }
 
+TCustomLayer* TImage32::RouteTarget(int x, int y) const {
+  if (!layers_->MouseEvents) return nullptr;
+  TCustomLayer* listener = layers_->MouseListener();
+  return listener ? listener : layers_->FindLayerAtPos(x, y);
+}
+
 TCustomLayer* TImage32::StillShown(TCustomLayer* layer) const {
   return layer && layer->LayerCollection() == layers_.get() ? layer : nullptr;
 }
 
 void TImage32::DoMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomLayer* target = nullptr;
-  if (layers_->MouseEvents) {
-    TCustomLayer* listener = layers_->MouseListener();
-    target = listener ? listener : layers_->FindLayerAtPos(x, y);
-    if (target) {
-      layers_->SetMouseListener(target);
-      target->SetButtonPressed(button, true);
-      target->MouseDown(button, shift, x, y);
-    }
+  TCustomLayer* target = RouteTarget(x, y);
+  if (target) {
+    layers_->SetMouseListener(target);
+    target->SetButtonPressed(button, true);
+    target->MouseDown(button, shift, x, y);
   }
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y, StillShown(target));
   layers_->FreeRemoved();
 }
 
 void TImage32::DoMouseMove(TShiftState shift, int x, int y) {
-  TCustomLayer* target = nullptr;
-  if (layers_->MouseEvents) {
-    TCustomLayer* listener = layers_->MouseListener();
-    target = listener ? listener : layers_->FindLayerAtPos(x, y);
-    if (target) target->MouseMove(shift, x, y);
-  }
+  TCustomLayer* target = RouteTarget(x, y);
+  if (target) target->MouseMove(shift, x, y);
   if (OnMouseMove) OnMouseMove(this, shift, x, y, StillShown(target));
   layers_->FreeRemoved();
 }
 
 void TImage32::DoMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomLayer* target = nullptr;
-  if (layers_->MouseEvents) {
-    TCustomLayer* listener = layers_->MouseListener();
-    target = listener ? listener : layers_->FindLayerAtPos(x, y);
-    if (target) {
-      target->SetButtonPressed(button, false);
-      target->MouseUp(button, shift, x, y);
-      if (layers_->MouseListener() == target && !target->ButtonPressed(mbLeft) && !target->ButtonPressed(mbRight) &&
-          !target->ButtonPressed(mbMiddle))
-        layers_->SetMouseListener(nullptr);
-    }
+  TCustomLayer* target = RouteTarget(x, y);
+  if (target) {
+    target->SetButtonPressed(button, false);
+    target->MouseUp(button, shift, x, y);
+    if (layers_->MouseListener() == target && !target->ButtonPressed(mbLeft) && !target->ButtonPressed(mbRight) &&
+        !target->ButtonPressed(mbMiddle))
+      layers_->SetMouseListener(nullptr);
   }
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y, StillShown(target));
   layers_->FreeRemoved();

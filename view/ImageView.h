@@ -90,6 +90,8 @@ class TImage32 : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  // The layer that hears the mouse at a control point: the one holding the capture, else the topmost hit.
+  TCustomLayer* RouteTarget(int x, int y) const;
   // The layer, unless its handler took it out of the stack: the control's handler only hears of shown layers.
   TCustomLayer* StillShown(TCustomLayer* layer) const;
   void UpdateCache() const;
