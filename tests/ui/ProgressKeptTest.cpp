@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "game/LevelFolder.h"
@@ -50,14 +49,12 @@ class ProgressKept : public WindowFixture {
 TEST_F(ProgressKept, ALevelWithoutATrayLeavesTheConveyorTimerOff) {
   StartFirstLevel();
   ASSERT_EQ(Puzzle.speed_movie, 0);
-  QSignalSpy ticks(Puzzle.Timer, &QTimer::timeout);
-  QTest::qWait(200);
+  // A stopped timer cannot fire: checking that it is stopped is exact where a real wait only samples.
+  EXPECT_FALSE(Puzzle.Timer->isActive());
   Pause();
   QTest::mouseClick(form->BmpButton2, Qt::LeftButton);  // continue
   ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
-  QTest::qWait(200);
   EXPECT_FALSE(Puzzle.Timer->isActive());
-  EXPECT_EQ(ticks.count(), 0);
   EXPECT_TRUE(Puzzle.Clock->isActive());
 }
 
