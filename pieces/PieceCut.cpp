@@ -86,7 +86,7 @@ TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shap
   const int ry = Random(input.picture.Height() - g.Height);
   const int rx = Random(input.picture.Width() - g.Width);
   const QPoint at = input.ControlToBitmap(QPoint(rx, ry));
-  piece.DistanceMoving = 1 + Random(29);  // a thumbnail that does not move never comes into reach
+  piece.DistanceMoving = kSlowestThumbnailStep + Random(kFastestThumbnailStep - kSlowestThumbnailStep + 1);
   piece.AngleRotation = Random(90);
   piece.Loc_bkg = {static_cast<float>(at.x()), static_cast<float>(at.y()), static_cast<float>(at.x() + g.Width),
                    static_cast<float>(at.y() + g.Height)};

@@ -30,6 +30,10 @@ TCutGrid CutGrid(int pictureWidth, int pictureHeight, int ColCount, int RowCount
 // Tray thumbnails are this size, with this gap between them in the row.
 constexpr int kThumbSize = 40;
 constexpr int kThumbGap = 10;
+// A thumbnail moves 10 to 29 pixels a tray tick. One that does not move never comes into reach; one that creeps a
+// pixel a tick keeps the player waiting minutes after the rest on a tray slow enough to learn on.
+constexpr int kSlowestThumbnailStep = 10;
+constexpr int kFastestThumbnailStep = 29;
 
 // A piece's place and size in picture pixels, from its margins in outline pixels.
 struct TPieceGeometry {

@@ -138,7 +138,7 @@ TEST(CutPicture, RandomValuesAreDrawnInOrderWithinTheirRanges) {
   SeedRandom(5);
   const std::vector<TCutPiece> pieces = Cut(Level(800, 800, 2, 2));
   SeedRandom(5);
-  const int ry = Random(400), rx = Random(400), moving = Random(30), turn = Random(90);
+  const int ry = Random(400), rx = Random(400), moving = 10 + Random(20), turn = Random(90);
   EXPECT_EQ(pieces[0].Loc_bkg.Top, ry);
   EXPECT_EQ(pieces[0].Loc_bkg.Left, rx);
   EXPECT_EQ(pieces[0].Loc_bkg.Right, rx + 400);
@@ -154,14 +154,14 @@ TEST(CutPicture, RandomValuesAreDrawnInOrderWithinTheirRanges) {
     EXPECT_LE(p.Loc_bkg.Left, 800 - p.geometry.Width - 1);
     EXPECT_GE(p.Loc_bkg.Top, 0);
     EXPECT_LE(p.Loc_bkg.Top, 800 - p.geometry.Height - 1);
-    EXPECT_GE(p.DistanceMoving, 0);
+    EXPECT_GE(p.DistanceMoving, 10);
     EXPECT_LE(p.DistanceMoving, 29);
     EXPECT_GE(p.AngleRotation, 0);
     EXPECT_LE(p.AngleRotation, 89);
     maxMoving = std::max(maxMoving, p.DistanceMoving);
     maxTurn = std::max(maxTurn, p.AngleRotation);
   }
-  EXPECT_GE(maxMoving, 20) << "a hundred draws of 0..29";
+  EXPECT_GE(maxMoving, 25) << "a hundred draws of 10..29";
   EXPECT_GE(maxTurn, 60) << "a hundred draws of 0..89";
 }
 

@@ -13,6 +13,7 @@
 #include "game/LevelPacks.h"
 #include "game/LevelSettings.h"
 #include "game/PicPuzzle.h"
+#include "pieces/PieceCut.h"
 #include "platform/ProgramFolder.h"
 #include "support/SourceTree.h"
 #include "support/TestFolder.h"
@@ -51,10 +52,10 @@ TEST(DefaultPacks, EveryLevelChecksAndTheThemesAreComplete) {
       theme.smallest = std::min(theme.smallest, s.ColCount * s.RowCount);
       theme.largest = std::max(theme.largest, s.ColCount * s.RowCount);
       theme.withTray += s.Speed_Movie != 0;
-      // A thumbnail may move a single pixel a tick and start a whole row of thumbnails left of the tray; the
-      // clock must let even that one arrive with a third to spare (a counted second is 940 ms).
+      // A thumbnail may move only the slowest step a tick and start a whole row of thumbnails left of the tray;
+      // the clock must let even that one arrive with a third to spare (a counted second is 940 ms).
       if (s.Speed_Movie != 0) {
-        const int slowestArrival = s.ColCount * s.RowCount * 50 * s.Speed_Movie / 940 + 10;
+        const int slowestArrival = s.ColCount * s.RowCount * 50 * s.Speed_Movie / (940 * kSlowestThumbnailStep) + 10;
         EXPECT_GE(s.LimTime * 2, slowestArrival * 3) << ini.toStdString();
       }
       if (s.Speed_Movie != 0 && s.level < theme.firstTrayLevel) {
