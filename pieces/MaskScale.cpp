@@ -22,10 +22,17 @@ std::array<bool, 256> ShapeLevels() {
   return levels;
 }
 
+// The horizontal pass's values are kept less the outside level's, which it gives exactly (the weights add up to one
+// and the level is a whole multiple of the rounding step): that leaves a little over the shape's part of a Lanczos
+// sum, well within 16 bits, and lets the vertical pass multiply 16-bit numbers.
+constexpr std::int32_t kOutsideRow = kOutsideLevel << kRowBits;
+// The shape's weights add up to less than twice the whole.
+static_assert((kShapeLevel - kOutsideLevel) * 2 * (1 << kRowBits) < (1 << 15), "row values must fit 16 bits");
+
 // The horizontal pass over one mask row given as its shape spans. With only two levels, the weighted sum is the
 // outside level times all weights plus the difference times the weights that fall on the shape.
 void ResampleLine(std::span<const TSpan> spans, const TResampleTaps& taps, const std::int32_t* prefix,
-                  std::int32_t* out) {
+                  std::int16_t* out) {
   const int stride = taps.stride + 1;
   std::size_t firstSpan = 0;
   for (std::size_t x = 0; x < taps.first.size(); ++x) {
@@ -35,8 +42,19 @@ void ResampleLine(std::span<const TSpan> spans, const TResampleTaps& taps, const
     std::int32_t onShape = 0;
     for (std::size_t s = firstSpan; s < spans.size() && spans[s].x0 < end; ++s)
       onShape += sums[std::min(spans[s].x1, end) - first] - sums[std::max(spans[s].x0, first) - first];
-    out[x] = RowValue(kOutsideLevel * (1 << kWeightBits) + (kShapeLevel - kOutsideLevel) * onShape);
+    out[x] = static_cast<std::int16_t>(RowValue((kShapeLevel - kOutsideLevel) * onShape));
   }
+}
+
+// Columns are summed eight at a time, so that the compiler can do them together.
+constexpr int kLanes = 8;
+int LanesUp(int x) { return (x + kLanes - 1) / kLanes * kLanes; }
+
+// sums[x] += weight × values[x] for x in from .. to - 1, both multiples of kLanes.
+void AddWeighted(std::int32_t* __restrict sums, const std::int16_t* __restrict values, std::int16_t weight, int from,
+                 int to) {
+  for (int x = from; x < to; x += kLanes)
+    for (int k = 0; k < kLanes; ++k) sums[x + k] += weight * values[x + k];
 }
 
 }  // namespace
@@ -73,23 +91,26 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   const TAxis& across = Axis(mw, pw);
   const TResampleTaps& down = Axis(mh, ph).taps;
 
-  // The horizontal pass once per distinct row: masks repeat rows wherever only straight edges cross them.
+  // The horizontal pass once per distinct row: masks repeat rows wherever only straight edges cross them. Rows are
+  // padded to whole lanes with zeros.
+  const int stride = LanesUp(pw);
   distinctOf_.resize(mh);
   changedColumns_.resize(mh);
-  rows_.resize(static_cast<std::size_t>(mh) * pw);  // only the first rows are used, each written before it is read
+  rows_.resize(static_cast<std::size_t>(mh) * stride);  // only the first rows are used, each written before it is read
   int distinct = 0;
   for (int y = 0; y < mh; ++y) {
     if (y > 0 && std::ranges::equal(mask.Rows.Row(y), mask.Rows.Row(y - 1))) {
       distinctOf_[y] = distinct - 1;
       continue;
     }
-    std::int32_t* values = rows_.data() + std::size_t(distinct) * pw;
+    std::int16_t* values = rows_.data() + std::size_t(distinct) * stride;
     ResampleLine(mask.Rows.Row(y), across.taps, across.prefix.data(), values);
+    std::fill(values + pw, values + stride, 0);
     // The columns in which this row differs from the distinct row before it.
     TSpan& changed = changedColumns_[distinct];
     changed = {};
     if (distinct > 0) {
-      const std::int32_t* before = values - pw;
+      const std::int16_t* before = values - stride;
       int from = 0, to = pw;
       while (from < to && values[from] == before[from]) ++from;
       while (to > from && values[to - 1] == before[to - 1]) --to;
@@ -99,9 +120,11 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   }
 
   // The vertical pass a whole row at a time; taps that fall on one repeated row add their weights first, which
-  // leaves the integer sum unchanged. Columns where every row under the kernel holds the same value give that value,
-  // the weights adding up to exactly one; only the columns where some row changes need the sum.
-  sums_.resize(pw);
+  // leaves the integer sum unchanged (and each weight below 16 bits: no run of a Lanczos kernel's weights adds up to
+  // much more than one). Columns where every row under the kernel holds the same value give that value, the weights
+  // adding up to exactly one; only the columns where some row changes need the sum.
+  constexpr std::int32_t kOutsideSum = kOutsideRow * (1 << kWeightBits);
+  sums_.resize(stride);
   for (int y = 0; y < ph; ++y) {
     const int firstRow = distinctOf_[down.first[y]], lastRow = distinctOf_[down.first[y] + down.count[y] - 1];
     int from = pw, to = 0;
@@ -110,15 +133,17 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
       from = std::min(from, changedColumns_[d].x0);
       to = std::max(to, changedColumns_[d].x1);
     }
-    to = std::max(from, to);
-    const std::int32_t* uniform = rows_.data() + std::size_t(firstRow) * pw;
+    // Whole lanes from here on.
+    from = from / kLanes * kLanes;
+    to = std::max(from, LanesUp(to));
+    const std::int16_t* uniform = rows_.data() + std::size_t(firstRow) * stride;
     TColor32* line = piece.ScanLine(y);
     auto applyUniform = [&](int x0, int x1) {
       for (int x = x0; x < x1; ++x)
-        if (!shapeLevels[ColumnLevel(uniform[x] * (1 << kWeightBits))]) line[x] &= 0x00FFFFFF;
+        if (!shapeLevels[ColumnLevel(kOutsideSum + uniform[x] * (1 << kWeightBits))]) line[x] &= 0x00FFFFFF;
     };
-    applyUniform(0, from);
-    applyUniform(to, pw);
+    applyUniform(0, std::min(from, pw));
+    applyUniform(std::min(to, pw), pw);
     if (from == to) continue;
     terms_.clear();
     for (int k = 0; k < down.count[y]; ++k) {
@@ -129,12 +154,10 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
       else
         terms_.emplace_back(row, weight);
     }
-    std::fill(sums_.begin() + from, sums_.begin() + to, 0);
-    for (const auto& [row, weight] : terms_) {
-      const std::int32_t* values = rows_.data() + std::size_t(row) * pw;
-      for (int x = from; x < to; ++x) sums_[x] += weight * values[x];
-    }
-    for (int x = from; x < to; ++x)
+    std::fill(sums_.begin() + from, sums_.begin() + to, kOutsideSum);
+    for (const auto& [row, weight] : terms_)
+      AddWeighted(sums_.data(), rows_.data() + std::size_t(row) * stride, static_cast<std::int16_t>(weight), from, to);
+    for (int x = from; x < std::min(to, pw); ++x)
       if (!shapeLevels[ColumnLevel(sums_[x])]) line[x] &= 0x00FFFFFF;
   }
   piece.Changed();

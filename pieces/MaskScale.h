@@ -41,7 +41,7 @@ class TMaskScaler {
 
   std::map<std::pair<int, int>, TAxis> axes_;
   // The horizontal pass's distinct rows, which of them each mask row is, and one output row's weighted sums.
-  std::vector<std::int32_t> rows_;
+  std::vector<std::int16_t> rows_;
   std::vector<int> distinctOf_;
   std::vector<TSpan> changedColumns_;  // of each distinct row: where it differs from the one before
   std::vector<std::int32_t> sums_;
