@@ -41,7 +41,6 @@ class TStrokeCanvas {
   TBitRows bits_;
   QRect pattern_;     // the one bits_ is sized for
   TBitRows scratch_;  // one new shape's stroke
-  std::vector<TSpan> row_;
   // Keyed by the pen width and the line's points relative to its first one.
   struct TKeyHash {
     std::size_t operator()(const std::vector<int>& key) const;
