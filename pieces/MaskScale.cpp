@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
+#include <span>
 #include <vector>
 
 #include "pieces/Lanczos.h"
@@ -22,21 +24,60 @@ std::array<bool, 256> ShapeLevels() {
   return levels;
 }
 
-// The horizontal pass over one mask row given as its shape spans. With only two levels, the weighted sum is the
-// outside level times all weights plus the difference times the weights that fall on the shape.
-void ResampleLine(std::span<const TSpan> spans, const TResampleTaps& taps, const std::int32_t* prefix,
-                  std::int32_t* out) {
-  const int stride = taps.stride + 1;
-  std::size_t firstSpan = 0;
-  for (std::size_t x = 0; x < taps.first.size(); ++x) {
-    const int first = taps.first[x], end = first + taps.count[x];
-    const std::int32_t* sums = prefix + x * stride;
-    while (firstSpan < spans.size() && spans[firstSpan].x1 <= first) ++firstSpan;
-    std::int32_t onShape = 0;
-    for (std::size_t s = firstSpan; s < spans.size() && spans[s].x0 < end; ++s)
-      onShape += sums[std::min(spans[s].x1, end) - first] - sums[std::max(spans[s].x0, first) - first];
-    out[x] = RowValue(kOutsideLevel * (1 << kWeightBits) + (kShapeLevel - kOutsideLevel) * onShape);
+// The horizontal pass's values are kept less the outside level's, which it gives exactly (the weights add up to one
+// and the level is a whole multiple of the rounding step): that leaves a little over the shape's part of a Lanczos
+// sum, well within 16 bits, and lets the vertical pass multiply 16-bit numbers.
+constexpr std::int32_t kOutsideRow = kOutsideLevel << kRowBits;
+// The shape's weights add up to less than twice the whole.
+static_assert((kShapeLevel - kOutsideLevel) * 2 * (1 << kRowBits) < (1 << 15), "row values must fit 16 bits");
+
+// The horizontal pass at output x over one mask row given as its shape spans. With only two levels, the weighted sum
+// is the outside level times all weights plus the difference times the weights that fall on the shape.
+std::int16_t ResampleAt(std::span<const TSpan> spans, const TResampleTaps& taps, const std::int32_t* prefix, int x) {
+  const int first = taps.first[x], end = first + taps.count[x];
+  const std::int32_t* sums = prefix + static_cast<std::size_t>(x) * (taps.stride + 1);
+  std::int32_t onShape = 0;
+  for (const TSpan& s : spans) {
+    if (s.x1 <= first) continue;
+    if (s.x0 >= end) break;
+    onShape += sums[std::min(s.x1, end) - first] - sums[std::max(s.x0, first) - first];
   }
+  return static_cast<std::int16_t>(RowValue((kShapeLevel - kOutsideLevel) * onShape));
+}
+
+// Appends the columns that lie in exactly one of the two rows' spans.
+void SpanDifference(std::span<const TSpan> a, std::span<const TSpan> b, std::vector<TSpan>& out) {
+  std::size_t i = 0, j = 0;
+  bool inA = false, inB = false;
+  int start = 0;
+  while (i < a.size() || j < b.size()) {
+    // The next place where either row enters or leaves a span.
+    const int nextA = i < a.size() ? (inA ? a[i].x1 : a[i].x0) : std::numeric_limits<int>::max();
+    const int nextB = j < b.size() ? (inB ? b[j].x1 : b[j].x0) : std::numeric_limits<int>::max();
+    const int at = std::min(nextA, nextB);
+    const bool differed = inA != inB;
+    if (nextA == at) {
+      if (inA) ++i;
+      inA = !inA;
+    }
+    if (nextB == at) {
+      if (inB) ++j;
+      inB = !inB;
+    }
+    if (differed && inA == inB && start < at) out.push_back({start, at});
+    if (!differed && inA != inB) start = at;
+  }
+}
+
+// Columns are summed eight at a time, so that the compiler can do them together.
+constexpr int kLanes = 8;
+int LanesUp(int x) { return (x + kLanes - 1) / kLanes * kLanes; }
+
+// sums[x] += weight × values[x] for x in from .. to - 1, both multiples of kLanes.
+void AddWeighted(std::int32_t* __restrict sums, const std::int16_t* __restrict values, std::int16_t weight, int from,
+                 int to) {
+  for (int x = from; x < to; x += kLanes)
+    for (int k = 0; k < kLanes; ++k) sums[x + k] += weight * values[x + k];
 }
 
 }  // namespace
@@ -63,6 +104,18 @@ const TMaskScaler::TAxis& TMaskScaler::Axis(int srcSize, int dstSize) {
     std::int32_t* sums = axis.prefix.data() + static_cast<std::size_t>(x) * stride;
     for (int k = 0; k < axis.taps.count[x]; ++k) sums[k + 1] = sums[k] + axis.taps.Weights(x)[k];
   }
+  axis.firstPast.assign(srcSize + 1, outputs);
+  axis.endBefore.assign(srcSize + 1, 0);
+  for (int x = outputs - 1; x >= 0; --x) {
+    int& past = axis.firstPast[axis.taps.first[x] + axis.taps.count[x] - 1];
+    past = std::min(past, x);
+  }
+  for (int x = 0; x < outputs; ++x) {
+    int& before = axis.endBefore[axis.taps.first[x] + 1];
+    before = std::max(before, x + 1);
+  }
+  for (int c = srcSize - 1; c >= 0; --c) axis.firstPast[c] = std::min(axis.firstPast[c], axis.firstPast[c + 1]);
+  for (int c = 1; c <= srcSize; ++c) axis.endBefore[c] = std::max(axis.endBefore[c], axis.endBefore[c - 1]);
   return axis;
 }
 
@@ -73,35 +126,52 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   const TAxis& across = Axis(mw, pw);
   const TResampleTaps& down = Axis(mh, ph).taps;
 
-  // The horizontal pass once per distinct row: masks repeat rows wherever only straight edges cross them.
+  // The horizontal pass once per distinct row: masks repeat rows wherever only straight edges cross them. Rows are
+  // padded to whole lanes with zeros.
+  const int stride = LanesUp(pw);
   distinctOf_.resize(mh);
   changedColumns_.resize(mh);
-  rows_.resize(static_cast<std::size_t>(mh) * pw);  // only the first rows are used, each written before it is read
+  rows_.resize(static_cast<std::size_t>(mh) * stride);  // only the first rows are used, each written before it is read
   int distinct = 0;
+  std::span<const TSpan> before;  // the mask row of the last distinct row
   for (int y = 0; y < mh; ++y) {
-    if (y > 0 && std::ranges::equal(mask.Rows.Row(y), mask.Rows.Row(y - 1))) {
+    const std::span<const TSpan> spans = mask.Rows.Row(y);
+    if (y > 0 && std::ranges::equal(spans, before)) {
       distinctOf_[y] = distinct - 1;
       continue;
     }
-    std::int32_t* values = rows_.data() + std::size_t(distinct) * pw;
-    ResampleLine(mask.Rows.Row(y), across.taps, across.prefix.data(), values);
-    // The columns in which this row differs from the distinct row before it.
+    std::int16_t* values = rows_.data() + std::size_t(distinct) * stride;
     TSpan& changed = changedColumns_[distinct];
     changed = {};
-    if (distinct > 0) {
-      const std::int32_t* before = values - pw;
-      int from = 0, to = pw;
-      while (from < to && values[from] == before[from]) ++from;
-      while (to > from && values[to - 1] == before[to - 1]) --to;
-      changed = {from, to};
+    if (distinct == 0) {
+      for (int x = 0; x < pw; ++x) values[x] = ResampleAt(spans, across.taps, across.prefix.data(), x);
+      std::fill(values + pw, values + stride, 0);
+    } else {
+      // Only outputs whose kernel meets a column that changed from the row before can change; note where they do.
+      std::copy(values - stride, values, values);
+      differences_.clear();
+      SpanDifference(before, spans, differences_);
+      int from = pw, to = 0;
+      for (const TSpan& d : differences_)
+        for (int x = across.firstPast[d.x0]; x < across.endBefore[d.x1]; ++x) {
+          const std::int16_t value = ResampleAt(spans, across.taps, across.prefix.data(), x);
+          if (value == values[x]) continue;
+          values[x] = value;
+          from = std::min(from, x);
+          to = std::max(to, x + 1);
+        }
+      if (from < to) changed = {from, to};
     }
+    before = spans;
     distinctOf_[y] = distinct++;
   }
 
   // The vertical pass a whole row at a time; taps that fall on one repeated row add their weights first, which
-  // leaves the integer sum unchanged. Columns where every row under the kernel holds the same value give that value,
-  // the weights adding up to exactly one; only the columns where some row changes need the sum.
-  sums_.resize(pw);
+  // leaves the integer sum unchanged (and each weight below 16 bits: no run of a Lanczos kernel's weights adds up to
+  // much more than one). Columns where every row under the kernel holds the same value give that value, the weights
+  // adding up to exactly one; only the columns where some row changes need the sum.
+  constexpr std::int32_t kOutsideSum = kOutsideRow * (1 << kWeightBits);
+  sums_.resize(stride);
   for (int y = 0; y < ph; ++y) {
     const int firstRow = distinctOf_[down.first[y]], lastRow = distinctOf_[down.first[y] + down.count[y] - 1];
     int from = pw, to = 0;
@@ -110,15 +180,17 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
       from = std::min(from, changedColumns_[d].x0);
       to = std::max(to, changedColumns_[d].x1);
     }
-    to = std::max(from, to);
-    const std::int32_t* uniform = rows_.data() + std::size_t(firstRow) * pw;
+    // Whole lanes from here on.
+    from = from / kLanes * kLanes;
+    to = std::max(from, LanesUp(to));
+    const std::int16_t* uniform = rows_.data() + std::size_t(firstRow) * stride;
     TColor32* line = piece.ScanLine(y);
     auto applyUniform = [&](int x0, int x1) {
       for (int x = x0; x < x1; ++x)
-        if (!shapeLevels[ColumnLevel(uniform[x] * (1 << kWeightBits))]) line[x] &= 0x00FFFFFF;
+        if (!shapeLevels[ColumnLevel(kOutsideSum + uniform[x] * (1 << kWeightBits))]) line[x] &= 0x00FFFFFF;
     };
-    applyUniform(0, from);
-    applyUniform(to, pw);
+    applyUniform(0, std::min(from, pw));
+    applyUniform(std::min(to, pw), pw);
     if (from == to) continue;
     terms_.clear();
     for (int k = 0; k < down.count[y]; ++k) {
@@ -129,12 +201,10 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
       else
         terms_.emplace_back(row, weight);
     }
-    std::fill(sums_.begin() + from, sums_.begin() + to, 0);
-    for (const auto& [row, weight] : terms_) {
-      const std::int32_t* values = rows_.data() + std::size_t(row) * pw;
-      for (int x = from; x < to; ++x) sums_[x] += weight * values[x];
-    }
-    for (int x = from; x < to; ++x)
+    std::fill(sums_.begin() + from, sums_.begin() + to, kOutsideSum);
+    for (const auto& [row, weight] : terms_)
+      AddWeighted(sums_.data(), rows_.data() + std::size_t(row) * stride, static_cast<std::int16_t>(weight), from, to);
+    for (int x = from; x < std::min(to, pw); ++x)
       if (!shapeLevels[ColumnLevel(sums_[x])]) line[x] &= 0x00FFFFFF;
   }
   piece.Changed();

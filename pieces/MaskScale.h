@@ -36,14 +36,18 @@ class TMaskScaler {
   struct TAxis {
     TResampleTaps taps;
     std::vector<std::int32_t> prefix;
+    // For source index c: the first output whose taps reach past c, and one past the last output whose taps begin
+    // before c (c up to srcSize).
+    std::vector<int> firstPast, endBefore;
   };
   const TAxis& Axis(int srcSize, int dstSize);
 
   std::map<std::pair<int, int>, TAxis> axes_;
   // The horizontal pass's distinct rows, which of them each mask row is, and one output row's weighted sums.
-  std::vector<std::int32_t> rows_;
+  std::vector<std::int16_t> rows_;
   std::vector<int> distinctOf_;
   std::vector<TSpan> changedColumns_;  // of each distinct row: where it differs from the one before
+  std::vector<TSpan> differences_;     // columns where a mask row differs from the row before
   std::vector<std::int32_t> sums_;
   std::vector<std::pair<int, std::int32_t>> terms_;  // (distinct row, weight) of one output row
 };

@@ -61,6 +61,9 @@ struct TTrackSession {
 };
 }  // namespace
 
+// A level's outlines share their edges; another level's share nothing with them.
+void TFastShapes::BeginCut() { TrackPixel.buf.ForgetShapes(); }
+
 TMargins TFastShapes::TraceMask(const QString& outline) {
   TTrackSession session;
   TrackPixel.PathLoadFromString(outline);
@@ -110,6 +113,7 @@ std::vector<TCutPiece> CutPicture(const TCutInput& input, TShapeMaker& shapes, c
                         .toStdString());
   std::vector<TCutPiece> pieces;
   pieces.reserve(grid.PicCount);
+  shapes.BeginCut();
   int trayLeft = -grid.PicCount * (kThumbSize + kThumbGap);
   for (int index = 0; index < grid.PicCount; ++index) {
     try {

@@ -50,6 +50,8 @@ TBitmap32 CopyRegion(const TBitmap32& picture, int left, int top, int w, int h);
 class TShapeMaker {
  public:
   virtual ~TShapeMaker() = default;
+  // A new cut begins: what was kept from the pieces of an earlier one goes.
+  virtual void BeginCut() {}
   // Traces the outline, keeps its cropped mask for ApplyMask and returns its margins; throws TOutlineError.
   virtual TMargins TraceMask(const QString& outline) = 0;
   // Clears the alpha of the piece's pixels outside the last traced mask scaled to the piece's size.
@@ -58,6 +60,7 @@ class TShapeMaker {
 
 class TFastShapes : public TShapeMaker {
  public:
+  void BeginCut() override;
   TMargins TraceMask(const QString& outline) override;
   void ApplyMask(TBitmap32& piece) override;
   const TSpanMask& Mask() const { return mask_; }

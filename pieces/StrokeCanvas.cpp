@@ -97,93 +97,111 @@ class TBand {
   double ax_ = 0, ay_ = 0, dx_ = 0, dy_ = 0;
   double slope_ = 0, halfWidth_ = 0, perpendicular_ = 0, across_ = 0;
 };
+// The pen's dot as a span of column offsets per row offset r: (2dx + 1)² + (2r + 1)² ≤ width².
+std::vector<TSpan> DotTable(int penWidth) {
+  std::vector<TSpan> dot(2 * penWidth + 1);
+  const TDoubled origin{0, 0};
+  for (int r = -penWidth; r <= penWidth; ++r) {
+    int x0 = penWidth + 1, x1 = -penWidth - 1;
+    for (int x = -penWidth; x <= penWidth; ++x)
+      if (Distance2(origin, Centre(x, r)) <= Wide(penWidth) * penWidth) {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x + 1);
+      }
+    if (x0 < x1) dot[r + penWidth] = {x0, x1};
+  }
+  return dot;
+}
+
+// Sets the pixels of `pattern` in span, clipped to the pattern; y and span in the pattern's coordinates.
+void SetClipped(TBitRows& canvas, const QRect& pattern, int y, TSpan span) {
+  const int x0 = std::max(span.x0, pattern.left()), x1 = std::min(span.x1, pattern.right() + 1);
+  if (x0 < x1) canvas.Set(y - pattern.top(), {x0 - pattern.left(), x1 - pattern.left()});
+}
+
+void StrokeDot(QPoint centre, const std::vector<TSpan>& dot, int penWidth, const QRect& pattern, TBitRows& canvas) {
+  const int top = std::max(centre.y() - penWidth, pattern.top());
+  const int bottom = std::min(centre.y() + penWidth, pattern.bottom());
+  for (int y = top; y <= bottom; ++y) {
+    const TSpan offsets = dot[y - centre.y() + penWidth];
+    if (offsets.x0 < offsets.x1) SetClipped(canvas, pattern, y, {centre.x() + offsets.x0, centre.x() + offsets.x1});
+  }
+}
+
+void StrokeBand(QPoint a, QPoint b, int penWidth, const QRect& pattern, TBitRows& canvas) {
+  const TBand band(a, b, penWidth);
+  const int reach = penWidth / 2 + 1;
+  const int top = std::max(std::min(a.y(), b.y()) - reach, pattern.top());
+  const int bottom = std::min(std::max(a.y(), b.y()) + reach, pattern.bottom());
+  for (int y = top; y <= bottom; ++y) SetClipped(canvas, pattern, y, band.Row(y));
+}
+
+// Strokes wider than this are drawn in place: only far-off samples make them, and they are not worth keeping.
+constexpr int kMaxKeptReach = 2 * 1024;
+// Shapes kept at most; a level's grid draws each shared edge again within a row of pieces.
+constexpr std::size_t kMaxKeptShapes = 4096;
 }  // namespace
 
 bool PenCovers(QPoint a, QPoint b, int penWidth, int x, int y) {
   return CoversCentre(Doubled(a), Doubled(b), penWidth, Centre(x, y));
 }
 
+std::size_t TStrokeCanvas::TKeyHash::operator()(const std::vector<int>& key) const {
+  std::uint64_t hash = 1469598103934665603ull;
+  for (const int value : key) hash = (hash ^ static_cast<std::uint32_t>(value)) * 1099511628211ull;
+  return static_cast<std::size_t>(hash);
+}
+
 void TStrokeCanvas::Stroke(const QPolygon& line, int penWidth, const QRect& pattern) {
-  if (static_cast<int>(rows_.size()) < pattern.height()) rows_.resize(pattern.height());
+  if (pattern_.size() != pattern.size()) bits_.Reset(pattern.width(), pattern.height());
+  pattern_ = pattern;
+  if (line.isEmpty()) return;
+  const QRect reach = line.boundingRect().adjusted(-penWidth - 1, -penWidth - 1, penWidth + 1, penWidth + 1);
+  if (reach.width() > kMaxKeptReach || reach.height() > kMaxKeptReach) return Draw(line, penWidth, pattern, bits_);
+
+  const TShapeStroke& shape = StrokeOfShape(line, penWidth, reach);
+  const QPoint origin = line[0] + QPoint(shape.left, shape.top);
+  const int first = std::max(0, pattern.top() - origin.y());
+  const int last = std::min(shape.rows.RowCount() - 1, pattern.bottom() - origin.y());
+  for (int r = first; r <= last; ++r)
+    for (const TSpan& s : shape.rows.Row(r))
+      SetClipped(bits_, pattern, origin.y() + r, {origin.x() + s.x0, origin.x() + s.x1});
+}
+
+const TStrokeCanvas::TShapeStroke& TStrokeCanvas::StrokeOfShape(const QPolygon& line, int penWidth,
+                                                                const QRect& reach) {
+  key_.assign(1, penWidth);
+  for (const QPoint& p : line) {
+    key_.push_back(p.x() - line[0].x());
+    key_.push_back(p.y() - line[0].y());
+  }
+  if (auto known = shapes_.find(key_); known != shapes_.end()) return known->second;
+  if (shapes_.size() >= kMaxKeptShapes) shapes_.clear();
+  scratch_.Reset(reach.width(), reach.height());
+  Draw(line, penWidth, reach, scratch_);
+  TShapeStroke& shape = shapes_[key_];
+  shape.left = reach.left() - line[0].x();
+  shape.top = reach.top() - line[0].y();
+  shape.rows = scratch_.Take(reach.height());
+  return shape;
+}
+
+void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& pattern, TBitRows& canvas) {
+  if (dotWidth_ != penWidth) {
+    dotWidth_ = penWidth;
+    dot_ = DotTable(penWidth);
+  }
   // Repeated points add nothing; a polyline of one point still leaves a dot.
   QPoint last;
   for (int i = 0; i < line.size(); ++i) {
     const QPoint p = line[i];
     if (i > 0 && p == last) continue;
-    StrokeDot(p, penWidth, pattern);
-    if (i > 0) StrokeBand(last, p, penWidth, pattern);
+    StrokeDot(p, dot_, penWidth, pattern, canvas);
+    if (i > 0) StrokeBand(last, p, penWidth, pattern, canvas);
     last = p;
   }
 }
 
-void TStrokeCanvas::StrokeDot(QPoint centre, int penWidth, const QRect& pattern) {
-  // Row offset r holds the columns offsets whose pixel centres lie within reach: (2dx + 1)² + (2r + 1)² ≤ width².
-  if (dotWidth_ != penWidth) {
-    dotWidth_ = penWidth;
-    dot_.assign(2 * penWidth + 1, TSpan{});
-    const TDoubled origin{0, 0};
-    for (int r = -penWidth; r <= penWidth; ++r) {
-      int x0 = penWidth + 1, x1 = -penWidth - 1;
-      for (int x = -penWidth; x <= penWidth; ++x)
-        if (Distance2(origin, Centre(x, r)) <= Wide(penWidth) * penWidth) {
-          x0 = std::min(x0, x);
-          x1 = std::max(x1, x + 1);
-        }
-      if (x0 < x1) dot_[r + penWidth] = {x0, x1};
-    }
-  }
-  const int top = std::max(centre.y() - penWidth, pattern.top());
-  const int bottom = std::min(centre.y() + penWidth, pattern.bottom());
-  for (int y = top; y <= bottom; ++y) {
-    const TSpan offsets = dot_[y - centre.y() + penWidth];
-    if (offsets.x0 == offsets.x1) continue;
-    const int x0 = std::max(centre.x() + offsets.x0, pattern.left());
-    const int x1 = std::min(centre.x() + offsets.x1, pattern.right() + 1);
-    if (x0 < x1) Add(y - pattern.top(), {x0 - pattern.left(), x1 - pattern.left()});
-  }
-}
+TSpanRows TStrokeCanvas::TakeStrokes(int rows) { return bits_.Take(rows); }
 
-void TStrokeCanvas::StrokeBand(QPoint a, QPoint b, int penWidth, const QRect& pattern) {
-  const TBand band(a, b, penWidth);
-  const int reach = penWidth / 2 + 1;
-  const int top = std::max(std::min(a.y(), b.y()) - reach, pattern.top());
-  const int bottom = std::min(std::max(a.y(), b.y()) + reach, pattern.bottom());
-  for (int y = top; y <= bottom; ++y) {
-    const TSpan span = band.Row(y);
-    const int x0 = std::max(span.x0, pattern.left()), x1 = std::min(span.x1, pattern.right() + 1);
-    if (x0 < x1) Add(y - pattern.top(), {x0 - pattern.left(), x1 - pattern.left()});
-  }
-}
-
-// Spans that overlap or touch the new one join it.
-void TStrokeCanvas::Add(int row, TSpan span) {
-  std::vector<TSpan>& spans = rows_[row];
-  auto at = spans.begin();
-  while (at != spans.end() && at->x1 < span.x0) ++at;
-  if (at == spans.end() || at->x0 > span.x1) {
-    spans.insert(at, span);
-    return;
-  }
-  at->x0 = std::min(at->x0, span.x0);
-  if (span.x1 <= at->x1) return;
-  at->x1 = span.x1;
-  auto next = at + 1;
-  while (next != spans.end() && next->x0 <= at->x1) at->x1 = std::max(at->x1, (next++)->x1);
-  spans.erase(at + 1, next);
-}
-
-TSpanRows TStrokeCanvas::TakeStrokes(int rows) {
-  TSpanRows merged;
-  merged.Clear();
-  for (int y = 0; y < rows; ++y) {
-    if (y < static_cast<int>(rows_.size()))
-      for (const TSpan& s : rows_[y]) merged.Add(s);
-    merged.EndRow();
-  }
-  Reset();
-  return merged;
-}
-
-void TStrokeCanvas::Reset() {
-  for (std::vector<TSpan>& spans : rows_) spans.clear();
-}
+void TStrokeCanvas::Reset() { bits_.Take(0); }

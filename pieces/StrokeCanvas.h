@@ -5,30 +5,48 @@
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <unordered_map>
 #include <vector>
 
+#include "pieces/BitRows.h"
 #include "pieces/RowSpans.h"
 
 // Whether a pen penWidth pixels wide drawn along the segment from a to b covers pixel (x, y). Exact, in integers.
 bool PenCovers(QPoint a, QPoint b, int penWidth, int x, int y);
 
-// Collects the pixels of every polyline stroked on it, as spans in the coordinates of a pattern. Each row's spans are
-// kept sorted and merged as they arrive, and the rows keep their storage from one outline to the next.
+// Collects the pixels of every polyline stroked on it, in the coordinates of a pattern, one bit per pixel. The
+// stroke of a polyline depends only on its shape, not on where it lies, and the outlines of a level draw every shared
+// edge twice (once for each piece beside it) and every straight border the same: so each stroke is kept as spans
+// relative to its first point, and a polyline of a shape stroked before is only copied to its new place.
 class TStrokeCanvas {
  public:
   // Adds the pixels of `pattern` that a pen of penWidth pixels covers along `line`; rows and columns count from the
   // pattern's top-left corner.
   void Stroke(const QPolygon& line, int penWidth, const QRect& pattern);
-  // Every pixel stroked so far, rows 0 .. rows - 1; the canvas starts empty again.
+  // Every pixel stroked so far, rows 0 .. rows - 1 (at most the pattern's height); the canvas starts empty again.
   TSpanRows TakeStrokes(int rows);
   void Reset();
+  // Strokes of later lines are worked out anew, whatever their shapes.
+  void ForgetShapes() { shapes_.clear(); }
 
  private:
-  void Add(int row, TSpan span);
-  void StrokeDot(QPoint centre, int penWidth, const QRect& pattern);
-  void StrokeBand(QPoint a, QPoint b, int penWidth, const QRect& pattern);
+  // A stroke's pixels relative to its line's first point: rows from `top` down, columns from `left`.
+  struct TShapeStroke {
+    int left = 0, top = 0;
+    TSpanRows rows;
+  };
+  const TShapeStroke& StrokeOfShape(const QPolygon& line, int penWidth, const QRect& reach);
+  void Draw(const QPolygon& line, int penWidth, const QRect& pattern, TBitRows& canvas);
 
-  std::vector<std::vector<TSpan>> rows_;
+  TBitRows bits_;
+  QRect pattern_;     // the one bits_ is sized for
+  TBitRows scratch_;  // one new shape's stroke
+  // Keyed by the pen width and the line's points relative to its first one.
+  struct TKeyHash {
+    std::size_t operator()(const std::vector<int>& key) const;
+  };
+  std::unordered_map<std::vector<int>, TShapeStroke, TKeyHash> shapes_;
+  std::vector<int> key_;
   // The pen's dot as a span of column offsets per row offset, for the width it was built for.
   int dotWidth_ = -1;
   std::vector<TSpan> dot_;

@@ -80,4 +80,24 @@ TEST(StrokeCanvas, StrokesOfSeveralLinesMergeAndTakingEmptiesTheCanvas) {
   EXPECT_EQ(merged.Row(19).size(), 2u);
   EXPECT_TRUE(canvas.TakeStrokes(pattern.height()).Empty());
 }
+TEST(StrokeCanvas, AShapeStrokedBeforeIsCopiedExactlyWhereverItLies) {
+  // The first stroke of the shape is worked out; the moved ones are copied, some of them clipped by the pattern.
+  const QPolygon shape({QPoint(0, 0), QPoint(9, 4), QPoint(17, 3), QPoint(24, 12)});
+  const QRect pattern(0, 0, 60, 40);
+  const std::vector<std::pair<const char*, QPoint>> places = {{"inside", QPoint(20, 15)},
+                                                              {"moved within", QPoint(31, 22)},
+                                                              {"over the left and top edges", QPoint(-6, -4)},
+                                                              {"over the right and bottom edges", QPoint(44, 33)},
+                                                              {"inside again", QPoint(20, 15)}};
+  TStrokeCanvas canvas;
+  for (const auto& [name, offset] : places) {
+    const QPolygon line = shape.translated(offset);
+    canvas.Stroke(line, 10, pattern);
+    EXPECT_EQ(canvas.TakeStrokes(pattern.height()), Brute({line}, 10, pattern)) << name;
+  }
+  // Forgetting the kept shapes changes nothing but the work.
+  canvas.ForgetShapes();
+  canvas.Stroke(shape.translated(31, 22), 10, pattern);
+  EXPECT_EQ(canvas.TakeStrokes(pattern.height()), Brute({shape.translated(31, 22)}, 10, pattern));
+}
 }  // namespace

@@ -1,0 +1,28 @@
+// A pattern of pixels as one bit per pixel, row by row: setting runs of pixels is a few word operations however
+// often they overlap, and the set pixels read back as row spans.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "pieces/RowSpans.h"
+
+class TBitRows {
+ public:
+  // Width × height pixels, none set.
+  void Reset(int width, int height);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // Sets columns span.x0 .. span.x1 - 1 of row y; the span must lie within the pattern.
+  void Set(int y, TSpan span);
+  // Appends the set pixels of row y to `out` as sorted, separate spans.
+  void AppendRow(int y, std::vector<TSpan>& out) const;
+  // The set pixels of rows 0 .. rows - 1 as spans (rows past the pattern are empty); afterwards no pixel is set.
+  TSpanRows Take(int rows);
+
+ private:
+  int width_ = 0, height_ = 0, words_ = 0;
+  int firstSet_ = 0, lastSet_ = -1;  // the rows that may hold set pixels
+  std::vector<std::uint64_t> bits_;
+};
