@@ -23,6 +23,8 @@ void TPicPuzzle::LockPiece(TRotLayer* layer, TPicClip& piece) {
   layer->OnMouseDown = nullptr;
   layer->OnMouseMove = nullptr;
   layer->OnMouseUp = nullptr;
+  // A locked piece that still took presses would hide the loose pieces under it until a pause.
+  layer->SetMouseEvents(false);
   layer->Tag = tagLocked;
   const int width = layer->Bitmap().Width(), height = layer->Bitmap().Height();
   const int left = static_cast<int>(std::ceil(width / 2.0)) + piece.Left;

@@ -77,6 +77,21 @@ TEST_F(Placement, LockingSnapsHomeAndTakesThePieceOutOfPlay) {
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
 }
 
+TEST_F(Placement, ALockedPieceLetsPressesThroughToTheLoosePieceUnderIt) {
+  AddPiece(60, 40, 100, 200);
+  AddPiece(60, 40, 300, 300);
+  Puzzle.CreateLayerIm_bkg();
+  PlacePiece(1, 100, 200, 0);  // lies on piece 0's home, below it in the stack
+  BoardLayer(1)->SendToBack();
+  TRotLayer* locked = BoardLayer(0);
+  Puzzle.CheckPicS(locked);
+  ASSERT_EQ(locked->Tag, tagLocked);
+  EXPECT_FALSE(locked->MouseEvents());
+  Puzzle.Im_Bkg->Render();  // layers take their places on screen when painted, as before any press
+  const QPoint centre = Puzzle.Im_Bkg->BitmapToControl(QPoint(130, 220));
+  EXPECT_EQ(Puzzle.Im_Bkg->Layers().FindLayerAtPos(centre.x(), centre.y()), BoardLayer(1));
+}
+
 TEST_F(Placement, LastBoardPieceWinsOnlyWhenTheTrayIsEmpty) {
   AddPiece(60, 40, 100, 200);
   TPicClip& inTray = AddPiece(60, 40, 300, 300);
