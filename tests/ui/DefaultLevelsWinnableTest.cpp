@@ -134,7 +134,7 @@ class DefaultLevelsWinnable : public WindowFixture {
     TImage32* board = form->Image_Bkg;
     std::optional<QPoint> from = GrabPoint(piece);
     if (!from) {
-      // Buried under pieces already home: a double click lifts every loose piece to the top.
+      // Buried under other pieces: a double click lifts every loose piece to the top.
       QTest::mouseDClick(board, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
       QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));  // the double click's own release
       time.Pass(kMoveMs);
