@@ -15,7 +15,6 @@
 #include "game/PicPuzzle.h"
 #include "platform/Events.h"
 #include "platform/MessageBox.h"
-#include "platform/ProgramFolder.h"
 #include "ui/Anchors.h"
 #include "ui/BackgroundPanel.h"
 #include "ui/BonusButton.h"
@@ -108,7 +107,7 @@ void TBonusForm::BuildControls() {
     return button;
   };
   QStyle* look = style();
-  const QIcon star(ResourceFolder() + kStarPicture);
+  const QIcon star(QPixmap::fromImage(LoadResourcePicture(kStarPicture)));
   AddTimeButton = makeButton("Добавить 5 минут времени за 50 звезд", QRect(104, 56, 193, 41), akLeft | akTop,
                              look->standardIcon(QStyle::SP_MediaSeekForward), &TBonusForm::AddTimeButtonClick);
   SkipLevelButton = makeButton("Перейти на следующий уровень за 50 звезд", QRect(320, 56, 257, 41), akLeft | akTop,
