@@ -36,55 +36,57 @@ bool CoversCentre(TDoubled a, TDoubled b, std::int64_t reach, TDoubled c) {
   return (a.x != b.x || a.y != b.y) && BandCovers(a, b, reach, c);
 }
 
-// One segment's band, row by row: computed in floating point, and wherever a pixel centre lies so near the band's
-// edge that rounding could matter, the exact test decides.
+// One segment's band, row by row. Its edges are worked out once per segment as straight lines in pixel columns, so a
+// row costs a few additions; wherever a pixel centre lies so near an edge that rounding could matter, the exact test
+// decides.
 class TBand {
  public:
   TBand(QPoint pa, QPoint pb, int penWidth) : a_(Doubled(pa)), b_(Doubled(pb)), reach_(penWidth) {
-    ax_ = double(a_.x);
-    ay_ = double(a_.y);
-    dx_ = double(b_.x - a_.x);
-    dy_ = double(b_.y - a_.y);
-    if (dy_ != 0) {
-      slope_ = dx_ / dy_;
-      halfWidth_ = reach_ * std::sqrt(dx_ * dx_ + dy_ * dy_) / std::abs(dy_);
+    // Doubled coordinates u become pixel columns (u - 1) / 2, whose whole numbers are pixel centres.
+    const double ax = double(a_.x), ay = double(a_.y), dx = double(b_.x - a_.x), dy = double(b_.y - a_.y);
+    const double r = double(reach_);
+    if (dy == 0) {
+      // Rows within reach of the line, the whole length: |2y + 1 - ay| <= reach.
+      rowFirst_ = static_cast<int>(std::ceil((ay - r - 1) / 2));
+      rowLast_ = static_cast<int>(std::floor((ay + r - 1) / 2));
+      edge_ = {(std::min(ax, ax + dx) - 1) / 2, 0, (std::max(ax, ax + dx) - 1) / 2, 0};
+      return;
     }
-    if (dx_ != 0) {
-      perpendicular_ = dy_ / dx_;
-      across_ = (dx_ * dx_ + dy_ * dy_) / dx_;
+    // The lines at reach beside the segment: centre column ax + up·dx/dy, half a width reach·|ab|/|dy| either side.
+    const double slope = dx / dy, half = r * std::sqrt(dx * dx + dy * dy) / std::abs(dy);
+    const double start = (ax + (1 - ay) * slope - 1) / 2;
+    edge_ = {start - half / 2, slope, start + half / 2, slope};
+    if (dx == 0) {
+      // Rows whose centre lies between the ends: 0 <= (2y + 1 - ay)·dy <= dy².
+      rowFirst_ = static_cast<int>(std::ceil((std::min(ay, ay + dy) - 1) / 2));
+      rowLast_ = static_cast<int>(std::floor((std::max(ay, ay + dy) - 1) / 2));
+      return;
     }
+    // The perpendiculars at the ends: column ax - up·dy/dx and that plus |ab|²/dx.
+    const double perpendicular = dy / dx, across = (dx * dx + dy * dy) / dx;
+    const double base = (ax - (1 - ay) * perpendicular - 1) / 2;
+    ends_ = {base + std::min(0.0, across) / 2, -perpendicular, base + std::max(0.0, across) / 2, -perpendicular};
+    hasEnds_ = true;
   }
 
   // Row y's pixels in the band, as [x0, x1).
   TSpan Row(int y) const {
-    const double up = 2.0 * y + 1 - ay_;
-    double lo, hi;
-    if (dy_ == 0) {
-      if (std::abs(up) > reach_) return {};
-      lo = std::min(ax_, ax_ + dx_);
-      hi = std::max(ax_, ax_ + dx_);
-    } else {
-      const double middle = ax_ + up * slope_;
-      lo = middle - halfWidth_;
-      hi = middle + halfWidth_;
-      if (dx_ != 0) {
-        double q1 = ax_ - up * perpendicular_, q2 = q1 + across_;
-        if (q1 > q2) std::swap(q1, q2);
-        lo = std::max(lo, q1);
-        hi = std::min(hi, q2);
-      } else if (up * dy_ < 0 || up * dy_ > dy_ * dy_) {
-        return {};
-      }
+    if (y < rowFirst_ || y > rowLast_) return {};
+    double lo = edge_.lo0 + edge_.loStep * y, hi = edge_.hi0 + edge_.hiStep * y;
+    if (hasEnds_) {
+      lo = std::max(lo, ends_.lo0 + ends_.loStep * y);
+      hi = std::min(hi, ends_.hi0 + ends_.hiStep * y);
     }
     if (lo > hi) return {};
-    int x0 = static_cast<int>(std::ceil((lo - 1) / 2)), x1 = static_cast<int>(std::floor((hi - 1) / 2));
-    constexpr double kNear = 1e-6;
+    int x0 = Ceil(lo), x1 = Floor(hi);
+    // Half of the margin in doubled coordinates.
+    constexpr double kNear = 0.5e-6;
     auto covers = [&](int x) { return BandCovers(a_, b_, reach_, Centre(x, y)); };
-    if (2.0 * x0 + 1 - lo < kNear || lo - (2.0 * x0 - 1) < kNear) {
+    if (x0 - lo < kNear || lo - (x0 - 1) < kNear) {
       while (covers(x0 - 1)) --x0;
       while (x0 <= x1 && !covers(x0)) ++x0;
     }
-    if (hi - (2.0 * x1 + 1) < kNear || (2.0 * x1 + 3) - hi < kNear) {
+    if (hi - x1 < kNear || (x1 + 1) - hi < kNear) {
       while (covers(x1 + 1)) ++x1;
       while (x1 >= x0 && !covers(x1)) --x1;
     }
@@ -92,10 +94,24 @@ class TBand {
   }
 
  private:
+  static int Floor(double v) {
+    const int t = static_cast<int>(v);
+    return t - (v < t);
+  }
+  static int Ceil(double v) {
+    const int t = static_cast<int>(v);
+    return t + (v > t);
+  }
+  // Two column bounds linear in the row.
+  struct TBounds {
+    double lo0, loStep, hi0, hiStep;
+  };
+
   TDoubled a_, b_;
   std::int64_t reach_;
-  double ax_ = 0, ay_ = 0, dx_ = 0, dy_ = 0;
-  double slope_ = 0, halfWidth_ = 0, perpendicular_ = 0, across_ = 0;
+  int rowFirst_ = std::numeric_limits<int>::min(), rowLast_ = std::numeric_limits<int>::max();
+  TBounds edge_{}, ends_{};
+  bool hasEnds_ = false;
 };
 // The pen's dot as a span of column offsets per row offset r: (2dx + 1)² + (2r + 1)² ≤ width².
 std::vector<TSpan> DotTable(int penWidth) {
@@ -119,21 +135,52 @@ void SetClipped(TBitRows& canvas, const QRect& pattern, int y, TSpan span) {
   if (x0 < x1) canvas.Set(y - pattern.top(), {x0 - pattern.left(), x1 - pattern.left()});
 }
 
-void StrokeDot(QPoint centre, const std::vector<TSpan>& dot, int penWidth, const QRect& pattern, TBitRows& canvas) {
+// Gathers a line's dots and bands row by row before they reach the bits: neighbouring segments overlap almost
+// entirely, so each row keeps one open run and only a run that the next piece does not touch is set.
+class TRunGatherer {
+ public:
+  TRunGatherer(TBitRows& canvas, const QRect& pattern, std::vector<TSpan>& open)
+      : canvas_(canvas), pattern_(pattern), open_(open) {
+    open_.assign(pattern.height(), TSpan{});
+  }
+  ~TRunGatherer() {
+    for (int r = 0; r < static_cast<int>(open_.size()); ++r)
+      if (open_[r].x0 < open_[r].x1) SetClipped(canvas_, pattern_, pattern_.top() + r, open_[r]);
+  }
+
+  // Row y in the pattern's coordinates, within the pattern.
+  void Add(int y, TSpan span) {
+    if (span.x0 >= span.x1) return;
+    TSpan& open = open_[y - pattern_.top()];
+    if (open.x0 < open.x1 && span.x0 <= open.x1 && span.x1 >= open.x0) {
+      open = {std::min(open.x0, span.x0), std::max(open.x1, span.x1)};
+      return;
+    }
+    if (open.x0 < open.x1) SetClipped(canvas_, pattern_, y, open);
+    open = span;
+  }
+
+ private:
+  TBitRows& canvas_;
+  const QRect& pattern_;
+  std::vector<TSpan>& open_;
+};
+
+void StrokeDot(QPoint centre, const std::vector<TSpan>& dot, int penWidth, const QRect& pattern, TRunGatherer& runs) {
   const int top = std::max(centre.y() - penWidth, pattern.top());
   const int bottom = std::min(centre.y() + penWidth, pattern.bottom());
   for (int y = top; y <= bottom; ++y) {
     const TSpan offsets = dot[y - centre.y() + penWidth];
-    if (offsets.x0 < offsets.x1) SetClipped(canvas, pattern, y, {centre.x() + offsets.x0, centre.x() + offsets.x1});
+    runs.Add(y, {centre.x() + offsets.x0, centre.x() + offsets.x1});
   }
 }
 
-void StrokeBand(QPoint a, QPoint b, int penWidth, const QRect& pattern, TBitRows& canvas) {
+void StrokeBand(QPoint a, QPoint b, int penWidth, const QRect& pattern, TRunGatherer& runs) {
   const TBand band(a, b, penWidth);
   const int reach = penWidth / 2 + 1;
   const int top = std::max(std::min(a.y(), b.y()) - reach, pattern.top());
   const int bottom = std::min(std::max(a.y(), b.y()) + reach, pattern.bottom());
-  for (int y = top; y <= bottom; ++y) SetClipped(canvas, pattern, y, band.Row(y));
+  for (int y = top; y <= bottom; ++y) runs.Add(y, band.Row(y));
 }
 
 // Strokes wider than this are drawn in place: only far-off samples make them, and they are not worth keeping.
@@ -191,13 +238,14 @@ void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& patter
     dotWidth_ = penWidth;
     dot_ = DotTable(penWidth);
   }
+  TRunGatherer runs(canvas, pattern, runs_);
   // Repeated points add nothing; a polyline of one point still leaves a dot.
   QPoint last;
   for (int i = 0; i < line.size(); ++i) {
     const QPoint p = line[i];
     if (i > 0 && p == last) continue;
-    StrokeDot(p, dot_, penWidth, pattern, canvas);
-    if (i > 0) StrokeBand(last, p, penWidth, pattern, canvas);
+    StrokeDot(p, dot_, penWidth, pattern, runs);
+    if (i > 0) StrokeBand(last, p, penWidth, pattern, runs);
     last = p;
   }
 }
