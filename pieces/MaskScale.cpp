@@ -124,7 +124,8 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   if (piece.Empty() || mw <= 0 || mh <= 0) return;
   static const std::array<bool, 256> shapeLevels = ShapeLevels();
   const TAxis& across = Axis(mw, pw);
-  const TResampleTaps& down = Axis(mh, ph).taps;
+  const TAxis& downAxis = Axis(mh, ph);
+  const TResampleTaps& down = downAxis.taps;
 
   // The horizontal pass once per distinct row: masks repeat rows wherever only straight edges cross them. Rows are
   // padded to whole lanes with zeros.
@@ -166,6 +167,10 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
     distinctOf_[y] = distinct++;
   }
 
+  runEnd_.resize(mh);
+  for (int y = mh - 1; y >= 0; --y)
+    runEnd_[y] = y + 1 < mh && distinctOf_[y + 1] == distinctOf_[y] ? runEnd_[y + 1] : y + 1;
+
   // The vertical pass a whole row at a time; taps that fall on one repeated row add their weights first, which
   // leaves the integer sum unchanged (and each weight below 16 bits: no run of a Lanczos kernel's weights adds up to
   // much more than one). Columns where every row under the kernel holds the same value give that value, the weights
@@ -192,14 +197,14 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
     applyUniform(0, std::min(from, pw));
     applyUniform(std::min(to, pw), pw);
     if (from == to) continue;
+    // One term per run of a repeated row, its weight from the running sums.
     terms_.clear();
-    for (int k = 0; k < down.count[y]; ++k) {
-      const int row = distinctOf_[down.first[y] + k];
-      const std::int32_t weight = down.Weights(y)[k];
-      if (!terms_.empty() && terms_.back().first == row)
-        terms_.back().second += weight;
-      else
-        terms_.emplace_back(row, weight);
+    const int first = down.first[y], end = first + down.count[y];
+    const std::int32_t* weightSums = downAxis.prefix.data() + static_cast<std::size_t>(y) * (down.stride + 1);
+    for (int k = first; k < end;) {
+      const int next = std::min(runEnd_[k], end);
+      terms_.emplace_back(distinctOf_[k], weightSums[next - first] - weightSums[k - first]);
+      k = next;
     }
     std::fill(sums_.begin() + from, sums_.begin() + to, kOutsideSum);
     for (const auto& [row, weight] : terms_)

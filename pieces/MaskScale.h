@@ -46,6 +46,7 @@ class TMaskScaler {
   // The horizontal pass's distinct rows, which of them each mask row is, and one output row's weighted sums.
   std::vector<std::int16_t> rows_;
   std::vector<int> distinctOf_;
+  std::vector<int> runEnd_;            // of each mask row: one past the last row of its run of repeats
   std::vector<TSpan> changedColumns_;  // of each distinct row: where it differs from the one before
   std::vector<TSpan> differences_;     // columns where a mask row differs from the row before
   std::vector<std::int32_t> sums_;
