@@ -38,7 +38,7 @@ void TBitRows::Set(int y, TSpan span) {
   lastSet_ = std::max(lastSet_, y);
 }
 
-void TBitRows::AppendRow(int y, std::vector<TSpan>& out) const {
+void TBitRows::AppendRow(int y, TSpanRows& out) const {
   const std::uint64_t* row = bits_.data() + static_cast<std::size_t>(y) * words_;
   // Walks from one change to the next: set bits while outside a span, clear bits while inside one.
   bool inside = false;
@@ -51,25 +51,19 @@ void TBitRows::AppendRow(int y, std::vector<TSpan>& out) const {
       if (seek == 0) break;
       at = std::countr_zero(seek);
       if (inside)
-        out.push_back({start, w * kWordBits + at});
+        out.Add({start, w * kWordBits + at});
       else
         start = w * kWordBits + at;
       inside = !inside;
     }
   }
-  if (inside) out.push_back({start, width_});
+  if (inside) out.Add({start, width_});
 }
 
-TSpanRows TBitRows::Take(int rows) {
-  TSpanRows taken;
+void TBitRows::Take(int rows, TSpanRows& taken) {
   taken.Clear();
-  std::vector<TSpan> spans;
   for (int y = 0; y < rows; ++y) {
-    if (y >= firstSet_ && y <= lastSet_) {
-      spans.clear();
-      AppendRow(y, spans);
-      for (const TSpan& s : spans) taken.Add(s);
-    }
+    if (y >= firstSet_ && y <= lastSet_) AppendRow(y, taken);
     taken.EndRow();
   }
   if (lastSet_ >= firstSet_)
@@ -77,5 +71,4 @@ TSpanRows TBitRows::Take(int rows) {
               bits_.begin() + static_cast<std::size_t>(lastSet_ + 1) * words_, 0);
   firstSet_ = height_;
   lastSet_ = -1;
-  return taken;
 }

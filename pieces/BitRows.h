@@ -16,10 +16,11 @@ class TBitRows {
 
   // Sets columns span.x0 .. span.x1 - 1 of row y; the span must lie within the pattern.
   void Set(int y, TSpan span);
-  // Appends the set pixels of row y to `out` as sorted, separate spans.
-  void AppendRow(int y, std::vector<TSpan>& out) const;
-  // The set pixels of rows 0 .. rows - 1 as spans (rows past the pattern are empty); afterwards no pixel is set.
-  TSpanRows Take(int rows);
+  // Adds the set pixels of row y to the row `out` is building, as sorted, separate spans.
+  void AppendRow(int y, TSpanRows& out) const;
+  // Makes `taken` the set pixels of rows 0 .. rows - 1 as spans (rows past the pattern are empty), reusing its
+  // storage; afterwards no pixel is set.
+  void Take(int rows, TSpanRows& taken);
 
  private:
   int width_ = 0, height_ = 0, words_ = 0;

@@ -24,7 +24,7 @@ void TPixelTrack::BuildTrack() {
     SetBinomialCoefficient();
     PT.clear();
   }
-  Strokes = buf.TakeStrokes(Aheight);
+  buf.TakeStrokes(Aheight, Strokes);
 }
 
 void TPixelTrack::SetBinomialCoefficient() {

@@ -38,6 +38,7 @@ struct TPixelTrack {
   int penWidth = 0;
   TSpanRows Strokes;  // stroke pixels of every curve drawn so far, per pattern row
   TSpanRows Outside;  // after FloodFillPattern: pixels connected to the border without crossing a stroke
+  TOutsideFill fill;  // works out Outside
   TSpanMask Abmp;     // after CropPattern: the shape, cropped to the cell and its margins
 
   void Create(int width, int height);

@@ -26,17 +26,20 @@ void Join(std::vector<int>& parent, int a, int b) {
 }
 }  // namespace
 
-TSpanRows OutsideSpans(const TSpanRows& walls, int width) {
+void TOutsideFill::Fill(const TSpanRows& walls, int width, TSpanRows& outside) {
   const int height = walls.RowCount();
   // Every gap between walls is a node, numbered from 1 in row order; node 0 stands for everything beyond the border.
-  std::vector<TSpan> gaps;
-  std::vector<int> firstGap(height + 1);
+  std::vector<TSpan>& gaps = gaps_;
+  std::vector<int>& firstGap = firstGap_;
+  std::vector<int>& parent = parent_;
+  gaps.clear();
+  firstGap.resize(height + 1);
   for (int y = 0; y < height; ++y) {
     firstGap[y] = static_cast<int>(gaps.size());
     Complement(walls.Row(y), width, gaps);
   }
   firstGap[height] = static_cast<int>(gaps.size());
-  std::vector<int> parent(gaps.size() + 1);
+  parent.resize(gaps.size() + 1);
   std::iota(parent.begin(), parent.end(), 0);
 
   for (int y = 0; y < height; ++y) {
@@ -56,12 +59,10 @@ TSpanRows OutsideSpans(const TSpanRows& walls, int width) {
     }
   }
 
-  TSpanRows outside;
   outside.Clear();
   for (int y = 0; y < height; ++y) {
     for (int g = firstGap[y]; g < firstGap[y + 1]; ++g)
       if (Root(parent, g + 1) == 0) outside.Add(gaps[g]);
     outside.EndRow();
   }
-  return outside;
 }

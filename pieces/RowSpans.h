@@ -33,8 +33,18 @@ class TSpanRows {
 };
 
 // Pixels of a width-wide pattern that are not covered by `walls` and are reachable from the pattern's border through
-// side neighbours that are not covered either: the outside of an outline whose stroke pixels are the walls.
-TSpanRows OutsideSpans(const TSpanRows& walls, int width);
+// side neighbours that are not covered either: the outside of an outline whose stroke pixels are the walls. Every
+// piece needs one, so the working lists are kept from fill to fill.
+class TOutsideFill {
+ public:
+  // Makes `outside` the outside of `walls`, reusing its storage.
+  void Fill(const TSpanRows& walls, int width, TSpanRows& outside);
+
+ private:
+  std::vector<TSpan> gaps_;  // every gap between walls, row after row
+  std::vector<int> firstGap_;
+  std::vector<int> parent_;  // of each gap's node, towards its region's lowest
+};
 
 // Appends to `out` the columns of 0 .. width - 1 that are not in `spans`.
 void Complement(std::span<const TSpan> spans, int width, std::vector<TSpan>& out);

@@ -5,7 +5,7 @@
 
 void TPixelTrack::FloodFillPattern() {
   // The stroke itself becomes part of the shape, so only the outside needs to be known.
-  Outside = OutsideSpans(Strokes, Awidth);
+  fill.Fill(Strokes, Awidth, Outside);
 }
 
 namespace {

@@ -229,7 +229,7 @@ const TStrokeCanvas::TShapeStroke& TStrokeCanvas::StrokeOfShape(const QPolygon& 
   TShapeStroke& shape = shapes_[key_];
   shape.left = reach.left() - line[0].x();
   shape.top = reach.top() - line[0].y();
-  shape.rows = scratch_.Take(reach.height());
+  scratch_.Take(reach.height(), shape.rows);
   return shape;
 }
 
@@ -250,6 +250,15 @@ void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& patter
   }
 }
 
-TSpanRows TStrokeCanvas::TakeStrokes(int rows) { return bits_.Take(rows); }
+void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) { bits_.Take(rows, strokes); }
 
-void TStrokeCanvas::Reset() { bits_.Take(0); }
+TSpanRows TStrokeCanvas::TakeStrokes(int rows) {
+  TSpanRows strokes;
+  TakeStrokes(rows, strokes);
+  return strokes;
+}
+
+void TStrokeCanvas::Reset() {
+  TSpanRows none;
+  bits_.Take(0, none);
+}

@@ -25,6 +25,8 @@ class TStrokeCanvas {
   void Stroke(const QPolygon& line, int penWidth, const QRect& pattern);
   // Every pixel stroked so far, rows 0 .. rows - 1 (at most the pattern's height); the canvas starts empty again.
   TSpanRows TakeStrokes(int rows);
+  // The same into `strokes`, reusing its storage.
+  void TakeStrokes(int rows, TSpanRows& strokes);
   void Reset();
   // Strokes of later lines are worked out anew, whatever their shapes.
   void ForgetShapes() { shapes_.clear(); }
