@@ -65,6 +65,10 @@ class TBand {
     // The perpendiculars at the ends: column ax - up·dy/dx and that plus |ab|²/dx.
     const double perpendicular = dy / dx, across = (dx * dx + dy * dy) / dx;
     const double base = (ax - (1 - ay) * perpendicular - 1) / 2;
+    // The band's corners lie reach·|dx|/|ab| above and below its ends; a row more each way covers any rounding.
+    const double extent = r * std::abs(dx) / std::sqrt(dx * dx + dy * dy);
+    rowFirst_ = static_cast<int>(std::floor((std::min(ay, ay + dy) - extent - 1) / 2)) - 1;
+    rowLast_ = static_cast<int>(std::ceil((std::max(ay, ay + dy) + extent - 1) / 2)) + 1;
     ends_ = {base + std::min(0.0, across) / 2, -perpendicular, base + std::max(0.0, across) / 2, -perpendicular};
     hasEnds_ = true;
   }
