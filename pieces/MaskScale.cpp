@@ -153,8 +153,9 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
       differences_.clear();
       SpanDifference(before, spans, differences_);
       int from = pw, to = 0;
+      int resampled = 0;  // neighbouring differences share outputs; each is resampled once
       for (const TSpan& d : differences_)
-        for (int x = across.firstPast[d.x0]; x < across.endBefore[d.x1]; ++x) {
+        for (int x = std::max(across.firstPast[d.x0], resampled); x < across.endBefore[d.x1]; resampled = ++x) {
           const std::int16_t value = ResampleAt(spans, across.taps, across.prefix.data(), x);
           if (value == values[x]) continue;
           values[x] = value;
