@@ -2,6 +2,7 @@
 #include "pieces/OutlinePath.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 
@@ -91,11 +92,11 @@ float BinomialCoefficient(int m, int i) {
 }
 
 namespace {
-// A power in double precision; exponent 0 gives 1, also for base 0.
-double IntPower(double base, int exponent) {
-  double result = 1;
-  for (int k = 0; k < exponent; ++k) result *= base;
-  return result;
+// Powers 0 .. count - 1 of base in double precision, each one multiplication from the one before: the same products
+// as multiplying base up to every exponent afresh. Exponent 0 gives 1, also for base 0.
+void Powers(double base, int count, double* powers) {
+  powers[0] = 1;
+  for (int k = 1; k < count; ++k) powers[k] = powers[k - 1] * base;
 }
 
 // Far outside the pattern a coordinate only needs to stay far outside; the limit keeps the stroke's integer
@@ -110,11 +111,16 @@ QPolygon SampleBezier(const TCurve& PT, const std::vector<float>& C, int segment
   const int d = static_cast<int>(PT.size()) - 1;
   const float step = 1.0f / static_cast<float>(segments);
   QPolygon line(segments + 1);
+  if (d >= kMaxCurvePoints)
+    throw TOutlineError(QString("в кривой больше %1 опорных точек").arg(kMaxCurvePoints).toStdString());
+  std::array<double, kMaxCurvePoints> fromEnd{}, fromStart{};  // powers of 1 - t and of t
   for (int i = 0; i <= segments; ++i) {
     const float t = static_cast<float>(i) * step;
+    Powers(1.0f - t, d + 1, fromEnd.data());
+    Powers(t, d + 1, fromStart.data());
     float qx = 0, qy = 0;
     for (int k = 0; k <= d; ++k) {
-      const auto weight = static_cast<float>(IntPower(1.0f - t, k) * C[k] * IntPower(t, d - k));
+      const auto weight = static_cast<float>(fromEnd[k] * C[k] * fromStart[d - k]);
       qx = static_cast<float>(qx + static_cast<double>(PT[k].x()) * weight);
       qy = static_cast<float>(qy + static_cast<double>(PT[k].y()) * weight);
     }

@@ -32,5 +32,6 @@ float BinomialCoefficient(int m, int i);
 constexpr int kFarCoordinate = 1 << 20;
 
 // The polyline of a Bezier curve: segments + 1 samples, from its last control point (t = 0) to its first (t = 1),
-// weights and sums in 32-bit floats, rounded halves to even. C holds one coefficient per control point.
+// weights and sums in 32-bit floats, rounded halves to even. C holds one coefficient per control point; a curve of
+// more than kMaxCurvePoints points throws TOutlineError.
 QPolygon SampleBezier(const TCurve& PT, const std::vector<float>& C, int segments);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "pieces/MaskScale.h"
 #include "platform/Random.h"
@@ -70,7 +71,8 @@ TMargins TFastShapes::TraceMask(const QString& outline) {
   TrackPixel.BuildTrack();
   TrackPixel.FloodFillPattern();
   const TMargins margins = TrackPixel.CropPattern();
-  mask_ = std::move(TrackPixel.Abmp);
+  // Swapped, not moved: the tracer's next piece reuses this one's storage.
+  std::swap(mask_, TrackPixel.Abmp);
   return margins;
 }
 

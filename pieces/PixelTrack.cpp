@@ -4,7 +4,8 @@
 TPixelTrack TrackPixel;
 
 void TPixelTrack::Create(int width, int height) {
-  Abmp = {};
+  Abmp.Width = Abmp.Height = 0;
+  Abmp.Rows.Clear();
   Awidth = width;
   Aheight = height;
   PointCount = -1;
@@ -42,7 +43,8 @@ void TPixelTrack::DrawBezier(TStrokeCanvas& Canvas, int ApproximityPointCount) {
 }
 
 void TPixelTrack::Destroy() {
-  Abmp = {};
+  Abmp.Width = Abmp.Height = 0;
+  Abmp.Rows.Clear();
   TrackCurv.clear();
   PT.clear();
   C.clear();

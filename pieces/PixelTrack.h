@@ -40,6 +40,9 @@ struct TPixelTrack {
   TSpanRows Outside;  // after FloodFillPattern: pixels connected to the border without crossing a stroke
   TOutsideFill fill;  // works out Outside
   TSpanMask Abmp;     // after CropPattern: the shape, cropped to the cell and its margins
+  // CropPattern's working lists, kept from piece to piece: the shape's spans and where each row's begin.
+  std::vector<TSpan> shapeSpans;
+  std::vector<int> shapeRowStarts;
 
   void Create(int width, int height);
   void PathLoadFromString(const QString& data);

@@ -17,8 +17,10 @@ TOutlineError NoShape() { return TOutlineError("контур не охватыв
 
 TMargins TPixelTrack::CropPattern() {
   // Shape pixels are all those outside the outside fill; find their extent.
-  std::vector<TSpan> shape;
-  std::vector<int> firstSpan(Aheight + 1);
+  std::vector<TSpan>& shape = shapeSpans;
+  std::vector<int>& firstSpan = shapeRowStarts;
+  shape.clear();
+  firstSpan.resize(Aheight + 1);
   int left = Awidth, right = -1, top = -1, bottom = -1;
   for (int y = 0; y < Aheight; ++y) {
     firstSpan[y] = static_cast<int>(shape.size());

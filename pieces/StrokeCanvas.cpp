@@ -171,8 +171,9 @@ class TRunGatherer {
 };
 
 void StrokeDot(QPoint centre, const std::vector<TSpan>& dot, int penWidth, const QRect& pattern, TRunGatherer& runs) {
-  const int top = std::max(centre.y() - penWidth, pattern.top());
-  const int bottom = std::min(centre.y() + penWidth, pattern.bottom());
+  // Only rows whose centre lies within half the width: |2r + 1| <= penWidth.
+  const int top = std::max(centre.y() - (penWidth + 1) / 2, pattern.top());
+  const int bottom = std::min(centre.y() + (penWidth - 1) / 2, pattern.bottom());
   for (int y = top; y <= bottom; ++y) {
     const TSpan offsets = dot[y - centre.y() + penWidth];
     runs.Add(y, {centre.x() + offsets.x0, centre.x() + offsets.x1});
