@@ -2,7 +2,6 @@
 #include "pieces/RowSpans.h"
 
 #include <algorithm>
-#include <numeric>
 
 void Complement(std::span<const TSpan> spans, int width, std::vector<TSpan>& out) {
   int x = 0;
@@ -40,22 +39,24 @@ void TOutsideFill::Fill(const TSpanRows& walls, int width, TSpanRows& outside) {
   }
   firstGap[height] = static_cast<int>(gaps.size());
   parent.resize(gaps.size() + 1);
-  std::iota(parent.begin(), parent.end(), 0);
 
+  // Row by row, each gap joins the region of the first gap above it that it touches, or the border's, as it is met;
+  // only a second meeting can join two regions, and only then does the union need finding.
   for (int y = 0; y < height; ++y) {
     const int begin = firstGap[y], end = firstGap[y + 1];
-    for (int g = begin; g < end; ++g)
-      if (y == 0 || y == height - 1 || gaps[g].x0 == 0 || gaps[g].x1 == width) Join(parent, 0, g + 1);
-    if (y + 1 == height) continue;
-    // Gaps of neighbouring rows that share a column are connected.
-    int a = begin, b = end;
-    const int nextEnd = firstGap[y + 2];
-    while (a < end && b < nextEnd) {
-      if (gaps[a].x0 < gaps[b].x1 && gaps[b].x0 < gaps[a].x1) Join(parent, a + 1, b + 1);
-      if (gaps[a].x1 < gaps[b].x1)
-        ++a;
-      else
-        ++b;
+    const bool edgeRow = y == 0 || y == height - 1;
+    int above = y > 0 ? firstGap[y - 1] : begin;
+    for (int g = begin; g < end; ++g) {
+      const int node = g + 1;
+      parent[node] = edgeRow || gaps[g].x0 == 0 || gaps[g].x1 == width ? 0 : node;
+      // Gaps of neighbouring rows that share a column are connected.
+      while (above < begin && gaps[above].x1 <= gaps[g].x0) ++above;
+      for (int a = above; a < begin && gaps[a].x0 < gaps[g].x1; ++a) {
+        if (parent[node] == node)
+          parent[node] = Root(parent, a + 1);
+        else
+          Join(parent, node, a + 1);
+      }
     }
   }
 
