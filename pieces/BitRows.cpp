@@ -21,6 +21,8 @@ void TBitRows::Reset(int width, int height) {
   bits_.assign(static_cast<std::size_t>(words_) * height, 0);
   firstSet_ = height;
   lastSet_ = -1;
+  firstWord_ = words_;
+  lastWord_ = -1;
 }
 
 void TBitRows::Set(int y, TSpan span) {
@@ -36,6 +38,8 @@ void TBitRows::Set(int y, TSpan span) {
   }
   firstSet_ = std::min(firstSet_, y);
   lastSet_ = std::max(lastSet_, y);
+  firstWord_ = std::min(firstWord_, first);
+  lastWord_ = std::max(lastWord_, last);
 }
 
 void TBitRows::AppendRow(int y, TSpanRows& out) const {
@@ -43,7 +47,7 @@ void TBitRows::AppendRow(int y, TSpanRows& out) const {
   // Walks from one change to the next: set bits while outside a span, clear bits while inside one.
   bool inside = false;
   int start = 0;
-  for (int w = 0; w < words_; ++w) {
+  for (int w = firstWord_; w <= lastWord_; ++w) {
     std::uint64_t word = row[w];
     int at = 0;
     while (at < kWordBits) {
@@ -57,7 +61,7 @@ void TBitRows::AppendRow(int y, TSpanRows& out) const {
       inside = !inside;
     }
   }
-  if (inside) out.Add({start, width_});
+  if (inside) out.Add({start, std::min(width_, (lastWord_ + 1) * kWordBits)});
 }
 
 void TBitRows::Take(int rows, TSpanRows& taken) {
@@ -71,4 +75,6 @@ void TBitRows::Take(int rows, TSpanRows& taken) {
               bits_.begin() + static_cast<std::size_t>(lastSet_ + 1) * words_, 0);
   firstSet_ = height_;
   lastSet_ = -1;
+  firstWord_ = words_;
+  lastWord_ = -1;
 }

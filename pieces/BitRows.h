@@ -24,6 +24,7 @@ class TBitRows {
 
  private:
   int width_ = 0, height_ = 0, words_ = 0;
-  int firstSet_ = 0, lastSet_ = -1;  // the rows that may hold set pixels
+  int firstSet_ = 0, lastSet_ = -1;    // the rows that may hold set pixels
+  int firstWord_ = 0, lastWord_ = -1;  // and the words of a row that may
   std::vector<std::uint64_t> bits_;
 };

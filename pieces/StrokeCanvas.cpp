@@ -62,30 +62,23 @@ class TBand {
       rowLast_ = static_cast<int>(std::floor((std::max(ay, ay + dy) - 1) / 2));
       return;
     }
-    // The perpendiculars at the ends: column ax - up·dy/dx and that plus |ab|²/dx.
-    const double perpendicular = dy / dx, across = (dx * dx + dy * dy) / dx;
-    const double base = (ax - (1 - ay) * perpendicular - 1) / 2;
     // The band's corners lie reach·|dx|/|ab| above and below its ends; a row more each way covers any rounding.
     const double extent = r * std::abs(dx) / std::sqrt(dx * dx + dy * dy);
     rowFirst_ = static_cast<int>(std::floor((std::min(ay, ay + dy) - extent - 1) / 2)) - 1;
     rowLast_ = static_cast<int>(std::ceil((std::max(ay, ay + dy) + extent - 1) / 2)) + 1;
-    ends_ = {base + std::min(0.0, across) / 2, -perpendicular, base + std::max(0.0, across) / 2, -perpendicular};
     hasEnds_ = true;
   }
 
   // Row y's pixels in the band, as [x0, x1).
   TSpan Row(int y) const {
     if (y < rowFirst_ || y > rowLast_) return {};
-    double lo = edge_.lo0 + edge_.loStep * y, hi = edge_.hi0 + edge_.hiStep * y;
-    if (hasEnds_) {
-      lo = std::max(lo, ends_.lo0 + ends_.loStep * y);
-      hi = std::min(hi, ends_.hi0 + ends_.hiStep * y);
-    }
-    if (lo > hi) return {};
+    const double lo = edge_.lo0 + edge_.loStep * y, hi = edge_.hi0 + edge_.hiStep * y;
     int x0 = Ceil(lo), x1 = Floor(hi);
     // Half of the margin in doubled coordinates.
     constexpr double kNear = 0.5e-6;
-    auto covers = [&](int x) { return BandCovers(a_, b_, reach_, Centre(x, y)); };
+    auto covers = [&](int x) {
+      return hasEnds_ ? WithinReach(Centre(x, y)) : BandCovers(a_, b_, reach_, Centre(x, y));
+    };
     if (x0 - lo < kNear || lo - (x0 - 1) < kNear) {
       while (covers(x0 - 1)) --x0;
       while (x0 <= x1 && !covers(x0)) ++x0;
@@ -94,6 +87,20 @@ class TBand {
       while (covers(x1 + 1)) ++x1;
       while (x1 >= x0 && !covers(x1)) --x1;
     }
+    if (hasEnds_) {
+      // Between the perpendiculars at the ends: 0 <= (c - a)·(b - a) <= |ab|², with c.x = 2x + 1 the only unknown, is
+      // 0 <= 2dx·x + m <= |ab|²; whole numbers decide it exactly, and pixel centres often lie right on those lines.
+      const std::int64_t dx = b_.x - a_.x, dy = b_.y - a_.y, length2 = dx * dx + dy * dy;
+      const std::int64_t m = (1 - a_.x) * dx + (2 * std::int64_t(y) + 1 - a_.y) * dy;
+      if (dx > 0) {
+        x0 = std::max<std::int64_t>(x0, CeilDiv(-m, 2 * dx));
+        x1 = std::min<std::int64_t>(x1, FloorDiv(length2 - m, 2 * dx));
+      } else {
+        x0 = std::max<std::int64_t>(x0, CeilDiv(m - length2, -2 * dx));
+        x1 = std::min<std::int64_t>(x1, FloorDiv(m, -2 * dx));
+      }
+    }
+    if (x0 > x1) return {};
     return {x0, x1 + 1};
   }
 
@@ -106,6 +113,15 @@ class TBand {
     const int t = static_cast<int>(v);
     return t + (v > t);
   }
+  // Quotients rounded down and up, for a divisor above 0.
+  static std::int64_t FloorDiv(std::int64_t n, std::int64_t d) { return n / d - (n % d < 0); }
+  static std::int64_t CeilDiv(std::int64_t n, std::int64_t d) { return n / d + (n % d > 0); }
+  // Within reach of the segment's line, wherever along it.
+  bool WithinReach(TDoubled c) const {
+    const std::int64_t dx = b_.x - a_.x, dy = b_.y - a_.y;
+    const Wide cross = Wide(c.x - a_.x) * dy - Wide(c.y - a_.y) * dx;
+    return cross * cross <= Wide(reach_) * reach_ * (Wide(dx) * dx + Wide(dy) * dy);
+  }
   // Two column bounds linear in the row.
   struct TBounds {
     double lo0, loStep, hi0, hiStep;
@@ -114,8 +130,8 @@ class TBand {
   TDoubled a_, b_;
   std::int64_t reach_;
   int rowFirst_ = std::numeric_limits<int>::min(), rowLast_ = std::numeric_limits<int>::max();
-  TBounds edge_{}, ends_{};
-  bool hasEnds_ = false;
+  TBounds edge_{};
+  bool hasEnds_ = false;  // a slanted segment: its ends bound the columns of a row
 };
 // The pen's dot as a span of column offsets per row offset r: (2dx + 1)² + (2r + 1)² ≤ width².
 std::vector<TSpan> DotTable(int penWidth) {
