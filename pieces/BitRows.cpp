@@ -42,22 +42,23 @@ void TBitRows::Set(int y, TSpan span) {
   lastWord_ = std::max(lastWord_, last);
 }
 
-void TBitRows::AppendRow(int y, TSpanRows& out) const {
-  const std::uint64_t* row = bits_.data() + static_cast<std::size_t>(y) * words_;
-  // Walks from one change to the next: set bits while outside a span, clear bits while inside one.
+void TBitRows::TakeRow(int y, TSpanRows& out) {
+  std::uint64_t* row = bits_.data() + static_cast<std::size_t>(y) * words_;
+  // A span begins or ends wherever a bit differs from the one before it.
+  std::uint64_t before = 0;  // the last bit of the word before
   bool inside = false;
   int start = 0;
   for (int w = firstWord_; w <= lastWord_; ++w) {
-    std::uint64_t word = row[w];
-    int at = 0;
-    while (at < kWordBits) {
-      const std::uint64_t seek = (inside ? ~word : word) & From(at);
-      if (seek == 0) break;
-      at = std::countr_zero(seek);
+    const std::uint64_t word = row[w];
+    row[w] = 0;
+    std::uint64_t changes = word ^ (word << 1 | before);
+    before = word >> (kWordBits - 1);
+    for (; changes != 0; changes &= changes - 1) {
+      const int at = w * kWordBits + std::countr_zero(changes);
       if (inside)
-        out.Add({start, w * kWordBits + at});
+        out.Add({start, at});
       else
-        start = w * kWordBits + at;
+        start = at;
       inside = !inside;
     }
   }
@@ -67,11 +68,13 @@ void TBitRows::AppendRow(int y, TSpanRows& out) const {
 void TBitRows::Take(int rows, TSpanRows& taken) {
   taken.Clear();
   for (int y = 0; y < rows; ++y) {
-    if (y >= firstSet_ && y <= lastSet_) AppendRow(y, taken);
+    if (y >= firstSet_ && y <= lastSet_) TakeRow(y, taken);
     taken.EndRow();
   }
-  if (lastSet_ >= firstSet_)
-    std::fill(bits_.begin() + static_cast<std::size_t>(firstSet_) * words_,
+  // Set rows past those taken are cleared all the same.
+  const int rest = std::max(firstSet_, rows);
+  if (rest <= lastSet_)
+    std::fill(bits_.begin() + static_cast<std::size_t>(rest) * words_,
               bits_.begin() + static_cast<std::size_t>(lastSet_ + 1) * words_, 0);
   firstSet_ = height_;
   lastSet_ = -1;

@@ -16,13 +16,14 @@ class TBitRows {
 
   // Sets columns span.x0 .. span.x1 - 1 of row y; the span must lie within the pattern.
   void Set(int y, TSpan span);
-  // Adds the set pixels of row y to the row `out` is building, as sorted, separate spans.
-  void AppendRow(int y, TSpanRows& out) const;
   // Makes `taken` the set pixels of rows 0 .. rows - 1 as spans (rows past the pattern are empty), reusing its
   // storage; afterwards no pixel is set.
   void Take(int rows, TSpanRows& taken);
 
  private:
+  // Adds the set pixels of row y to the row `out` is building, as sorted, separate spans, and clears them.
+  void TakeRow(int y, TSpanRows& out);
+
   int width_ = 0, height_ = 0, words_ = 0;
   int firstSet_ = 0, lastSet_ = -1;    // the rows that may hold set pixels
   int firstWord_ = 0, lastWord_ = -1;  // and the words of a row that may
