@@ -52,6 +52,7 @@ void TOutsideFill::Fill(const TSpanRows& walls, int width, TSpanRows& outside) {
       // Gaps of neighbouring rows that share a column are connected.
       while (above < begin && gaps[above].x1 <= gaps[g].x0) ++above;
       for (int a = above; a < begin && gaps[a].x0 < gaps[g].x1; ++a) {
+        if (parent[a + 1] == parent[node]) continue;  // already one region, as most gaps beside the border are
         if (parent[node] == node)
           parent[node] = Root(parent, a + 1);
         else
