@@ -196,6 +196,12 @@ void StrokeDot(QPoint centre, const std::vector<TSpan>& dot, int penWidth, const
   }
 }
 
+// Whether c lies on the line from a through b, beyond b.
+bool GoesStraightOn(QPoint a, QPoint b, QPoint c) {
+  const std::int64_t ux = b.x() - a.x(), uy = b.y() - a.y(), vx = c.x() - b.x(), vy = c.y() - b.y();
+  return ux * vy == uy * vx && ux * vx + uy * vy > 0;
+}
+
 void StrokeBand(QPoint a, QPoint b, int penWidth, const QRect& pattern, TRunGatherer& runs) {
   const TBand band(a, b, penWidth);
   const int reach = penWidth / 2 + 1;
@@ -259,15 +265,20 @@ void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& patter
     dotWidth_ = penWidth;
     dot_ = DotTable(penWidth);
   }
+  // The stroke is every pixel within reach of the polyline, so points that change nothing of its course go: repeated
+  // points, and a point that only carries on straight in the same direction. A polyline of one point leaves a dot.
+  points_.clear();
+  for (const QPoint& p : line) {
+    if (!points_.empty() && p == points_.back()) continue;
+    if (points_.size() >= 2 && GoesStraightOn(points_[points_.size() - 2], points_.back(), p))
+      points_.back() = p;
+    else
+      points_.push_back(p);
+  }
   TRunGatherer runs(canvas, pattern, runs_);
-  // Repeated points add nothing; a polyline of one point still leaves a dot.
-  QPoint last;
-  for (int i = 0; i < line.size(); ++i) {
-    const QPoint p = line[i];
-    if (i > 0 && p == last) continue;
-    StrokeDot(p, dot_, penWidth, pattern, runs);
-    if (i > 0) StrokeBand(last, p, penWidth, pattern, runs);
-    last = p;
+  for (std::size_t i = 0; i < points_.size(); ++i) {
+    StrokeDot(points_[i], dot_, penWidth, pattern, runs);
+    if (i > 0) StrokeBand(points_[i - 1], points_[i], penWidth, pattern, runs);
   }
 }
 

@@ -52,5 +52,6 @@ class TStrokeCanvas {
   // The pen's dot as a span of column offsets per row offset, for the width it was built for.
   int dotWidth_ = -1;
   std::vector<TSpan> dot_;
-  std::vector<TSpan> runs_;  // per pattern row, the run of one line being gathered
+  std::vector<TSpan> runs_;     // per pattern row, the run of one line being gathered
+  std::vector<QPoint> points_;  // the line being drawn, without the points that change nothing
 };

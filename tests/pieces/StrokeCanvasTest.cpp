@@ -54,12 +54,26 @@ TEST(StrokeCanvas, EveryStrokeEqualsThePenTestPixelForPixel) {
       {"one point", QPolygon({QPoint(30, 20)}), 10, QRect(0, 0, 60, 40)},
       {"repeated points and a sharp turn", QPolygon({QPoint(10, 10), QPoint(10, 10), QPoint(50, 12), QPoint(11, 14)}),
        10, QRect(0, 0, 60, 40)},
+      {"short steps straight on, then back and on again",
+       QPolygon({QPoint(10, 10), QPoint(12, 11), QPoint(14, 12), QPoint(16, 13), QPoint(14, 12), QPoint(20, 15),
+                 QPoint(21, 15), QPoint(22, 15), QPoint(22, 16), QPoint(22, 17)}),
+       10, QRect(0, 0, 40, 30)},
       {"odd pen width", QPolygon({QPoint(7, 30), QPoint(33, 9), QPoint(52, 28)}), 7, QRect(0, 0, 60, 40)},
       {"clipped by an offset pattern", QPolygon({QPoint(-8, 15), QPoint(70, 25), QPoint(30, 60)}), 10,
        QRect(5, 7, 50, 40)},
   };
   for (int i = 0; i < 12; ++i)
     cases.push_back({"random polyline", RandomLine(random, 3 + i % 5, -10, 70), 10, QRect(0, 0, 60, 60)});
+  // Steps of a pixel or two, as a sampled curve makes them: runs that carry straight on meet turns.
+  for (int i = 0; i < 6; ++i) {
+    QPolygon line({QPoint(30, 30)});
+    std::uniform_int_distribution<int> step(-2, 2), repeat(1, 4);
+    for (int k = 0; k < 8; ++k) {
+      const QPoint d(step(random), step(random));
+      for (int r = repeat(random); r > 0; --r) line << line.last() + d;
+    }
+    cases.push_back({"short steps", line, 9 + i % 3, QRect(0, 0, 60, 60)});
+  }
   TStrokeCanvas canvas;
   for (const TStrokeCase& c : cases) {
     canvas.Stroke(c.line, c.penWidth, c.pattern);
