@@ -227,19 +227,21 @@ std::size_t TStrokeCanvas::TKeyHash::operator()(const std::vector<int>& key) con
 }
 
 void TStrokeCanvas::Stroke(const QPolygon& line, int penWidth, const QRect& pattern) {
-  if (pattern_.size() != pattern.size()) bits_.Reset(pattern.width(), pattern.height());
-  pattern_ = pattern;
+  if (patternSize_ != pattern.size()) Reset();
+  patternSize_ = pattern.size();
   if (line.isEmpty()) return;
   const QRect reach = line.boundingRect().adjusted(-penWidth - 1, -penWidth - 1, penWidth + 1, penWidth + 1);
-  if (reach.width() > kMaxKeptReach || reach.height() > kMaxKeptReach) return Draw(line, penWidth, pattern, bits_);
-
+  if (reach.width() > kMaxKeptReach || reach.height() > kMaxKeptReach) {
+    TShapeStroke& stroke = *unkept_.emplace_back(std::make_unique<TShapeStroke>());
+    scratch_.Reset(pattern.width(), pattern.height());
+    Draw(line, penWidth, pattern, scratch_);
+    scratch_.Take(pattern.height(), stroke.rows);
+    placed_.push_back({&stroke, 0, 0, pattern.width(), pattern.height()});
+    return;
+  }
   const TShapeStroke& shape = StrokeOfShape(line, penWidth, reach);
-  const QPoint origin = line[0] + QPoint(shape.left, shape.top);
-  const int first = std::max(0, pattern.top() - origin.y());
-  const int last = std::min(shape.rows.RowCount() - 1, pattern.bottom() - origin.y());
-  for (int r = first; r <= last; ++r)
-    for (const TSpan& s : shape.rows.Row(r))
-      SetClipped(bits_, pattern, origin.y() + r, {origin.x() + s.x0, origin.x() + s.x1});
+  const QPoint origin = line[0] + QPoint(shape.left, shape.top) - pattern.topLeft();
+  placed_.push_back({&shape, origin.x(), origin.y(), pattern.width(), pattern.height()});
 }
 
 const TStrokeCanvas::TShapeStroke& TStrokeCanvas::StrokeOfShape(const QPolygon& line, int penWidth,
@@ -250,7 +252,6 @@ const TStrokeCanvas::TShapeStroke& TStrokeCanvas::StrokeOfShape(const QPolygon& 
     key_.push_back(p.y() - line[0].y());
   }
   if (auto known = shapes_.find(key_); known != shapes_.end()) return known->second;
-  if (shapes_.size() >= kMaxKeptShapes) shapes_.clear();
   scratch_.Reset(reach.width(), reach.height());
   Draw(line, penWidth, reach, scratch_);
   TShapeStroke& shape = shapes_[key_];
@@ -282,7 +283,32 @@ void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& patter
   }
 }
 
-void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) { bits_.Take(rows, strokes); }
+void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) {
+  strokes.Clear();
+  // Strokes in the order of their first rows; those that reach the row being merged are the active ones.
+  std::sort(placed_.begin(), placed_.end(), [](const TPlaced& a, const TPlaced& b) { return a.top < b.top; });
+  std::size_t next = 0;
+  active_.clear();
+  for (int y = 0; y < rows; ++y) {
+    for (; next < placed_.size() && placed_[next].top <= y; ++next) active_.push_back(&placed_[next]);
+    std::erase_if(active_, [y](const TPlaced* p) { return y - p->top >= p->shape->rows.RowCount() || y >= p->height; });
+    // A row meets a few strokes with a span or two each: gathered, put in order and joined where they touch.
+    row_.clear();
+    for (const TPlaced* p : active_)
+      for (const TSpan& s : p->shape->rows.Row(y - p->top)) {
+        const int x0 = std::max(s.x0 + p->left, 0), x1 = std::min(s.x1 + p->left, p->width);
+        if (x0 < x1) row_.push_back({x0, x1});
+      }
+    std::sort(row_.begin(), row_.end(), [](TSpan a, TSpan b) { return a.x0 < b.x0; });
+    for (std::size_t i = 0; i < row_.size();) {
+      TSpan joined = row_[i];
+      for (++i; i < row_.size() && row_[i].x0 <= joined.x1; ++i) joined.x1 = std::max(joined.x1, row_[i].x1);
+      strokes.Add(joined);
+    }
+    strokes.EndRow();
+  }
+  Reset();
+}
 
 TSpanRows TStrokeCanvas::TakeStrokes(int rows) {
   TSpanRows strokes;
@@ -291,6 +317,13 @@ TSpanRows TStrokeCanvas::TakeStrokes(int rows) {
 }
 
 void TStrokeCanvas::Reset() {
-  TSpanRows none;
-  bits_.Take(0, none);
+  placed_.clear();
+  unkept_.clear();
+  // Kept shapes go only while none is placed.
+  if (shapes_.size() >= kMaxKeptShapes) shapes_.clear();
+}
+
+void TStrokeCanvas::ForgetShapes() {
+  Reset();
+  shapes_.clear();
 }

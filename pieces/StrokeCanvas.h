@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <QSize>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -14,22 +16,23 @@
 // Whether a pen penWidth pixels wide drawn along the segment from a to b covers pixel (x, y). Exact, in integers.
 bool PenCovers(QPoint a, QPoint b, int penWidth, int x, int y);
 
-// Collects the pixels of every polyline stroked on it, in the coordinates of a pattern, one bit per pixel. The
-// stroke of a polyline depends only on its shape, not on where it lies, and the outlines of a level draw every shared
-// edge twice (once for each piece beside it) and every straight border the same: so each stroke is kept as spans
-// relative to its first point, and a polyline of a shape stroked before is only copied to its new place.
+// Collects the pixels of every polyline stroked on it, in the coordinates of a pattern. The stroke of a polyline
+// depends only on its shape, not on where it lies, and the outlines of a level draw every shared edge twice (once for
+// each piece beside it) and every straight border the same: so each stroke is kept as spans relative to its first
+// point, a polyline of a shape stroked before is only placed anew, and the placed strokes are merged row by row when
+// they are taken.
 class TStrokeCanvas {
  public:
   // Adds the pixels of `pattern` that a pen of penWidth pixels covers along `line`; rows and columns count from the
-  // pattern's top-left corner.
+  // pattern's top-left corner. A pattern of another size than the last one starts the canvas empty.
   void Stroke(const QPolygon& line, int penWidth, const QRect& pattern);
   // Every pixel stroked so far, rows 0 .. rows - 1 (at most the pattern's height); the canvas starts empty again.
   TSpanRows TakeStrokes(int rows);
   // The same into `strokes`, reusing its storage.
   void TakeStrokes(int rows, TSpanRows& strokes);
   void Reset();
-  // Strokes of later lines are worked out anew, whatever their shapes.
-  void ForgetShapes() { shapes_.clear(); }
+  // Strokes of later lines are worked out anew, whatever their shapes; the canvas starts empty too.
+  void ForgetShapes();
 
  private:
   // A stroke's pixels relative to its line's first point: rows from `top` down, columns from `left`.
@@ -37,12 +40,21 @@ class TStrokeCanvas {
     int left = 0, top = 0;
     TSpanRows rows;
   };
+  // A stroke placed on the canvas: its shape row r is pattern row r + top, shifted `left` columns, within
+  // width × height.
+  struct TPlaced {
+    const TShapeStroke* shape;
+    int left, top, width, height;
+  };
   const TShapeStroke& StrokeOfShape(const QPolygon& line, int penWidth, const QRect& reach);
   void Draw(const QPolygon& line, int penWidth, const QRect& pattern, TBitRows& canvas);
 
-  TBitRows bits_;
-  QRect pattern_;     // the one bits_ is sized for
-  TBitRows scratch_;  // one new shape's stroke
+  QSize patternSize_;
+  std::vector<TPlaced> placed_;
+  std::vector<std::unique_ptr<TShapeStroke>> unkept_;  // strokes too wide to keep, placed until taken
+  std::vector<const TPlaced*> active_;                 // the placed strokes that reach the row being merged
+  std::vector<TSpan> row_;                             // that row's spans being merged
+  TBitRows scratch_;                                   // one new shape's stroke
   // Keyed by the pen width and the line's points relative to its first one.
   struct TKeyHash {
     std::size_t operator()(const std::vector<int>& key) const;
