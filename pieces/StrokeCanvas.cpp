@@ -291,15 +291,21 @@ void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) {
   active_.clear();
   for (int y = 0; y < rows; ++y) {
     for (; next < placed_.size() && placed_[next].top <= y; ++next) active_.push_back(&placed_[next]);
-    std::erase_if(active_, [y](const TPlaced* p) { return y - p->top >= p->shape->rows.RowCount() || y >= p->height; });
+    if (!active_.empty())
+      std::erase_if(active_,
+                    [y](const TPlaced* p) { return y - p->top >= p->shape->rows.RowCount() || y >= p->height; });
     // A row meets a few strokes with a span or two each: gathered, put in order and joined where they touch.
     row_.clear();
     for (const TPlaced* p : active_)
       for (const TSpan& s : p->shape->rows.Row(y - p->top)) {
         const int x0 = std::max(s.x0 + p->left, 0), x1 = std::min(s.x1 + p->left, p->width);
-        if (x0 < x1) row_.push_back({x0, x1});
+        if (x0 >= x1) continue;
+        // Put in order as it comes: a row holds a handful of spans.
+        std::size_t at = row_.size();
+        row_.emplace_back();
+        for (; at > 0 && row_[at - 1].x0 > x0; --at) row_[at] = row_[at - 1];
+        row_[at] = {x0, x1};
       }
-    std::sort(row_.begin(), row_.end(), [](TSpan a, TSpan b) { return a.x0 < b.x0; });
     for (std::size_t i = 0; i < row_.size();) {
       TSpan joined = row_[i];
       for (++i; i < row_.size() && row_[i].x0 <= joined.x1; ++i) joined.x1 = std::max(joined.x1, row_[i].x1);
