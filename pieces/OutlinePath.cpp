@@ -113,7 +113,8 @@ QPolygon SampleBezier(const TCurve& PT, const std::vector<float>& C, int segment
   QPolygon line(segments + 1);
   if (d >= kMaxCurvePoints)
     throw TOutlineError(QString("в кривой больше %1 опорных точек").arg(kMaxCurvePoints).toStdString());
-  std::array<double, kMaxCurvePoints> fromEnd{}, fromStart{};  // powers of 1 - t and of t
+  std::array<double, kMaxCurvePoints> fromEnd, fromStart;  // powers of 1 - t and of t, written before read
+  QPoint* samples = line.data();
   for (int i = 0; i <= segments; ++i) {
     const float t = static_cast<float>(i) * step;
     Powers(1.0f - t, d + 1, fromEnd.data());
@@ -124,7 +125,7 @@ QPolygon SampleBezier(const TCurve& PT, const std::vector<float>& C, int segment
       qx = static_cast<float>(qx + static_cast<double>(PT[k].x()) * weight);
       qy = static_cast<float>(qy + static_cast<double>(PT[k].y()) * weight);
     }
-    line[i] = QPoint(RoundToInt(qx), RoundToInt(qy));
+    samples[i] = QPoint(RoundToInt(qx), RoundToInt(qy));
   }
   return line;
 }
