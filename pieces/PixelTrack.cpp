@@ -13,7 +13,7 @@ void TPixelTrack::Create(int width, int height) {
   penWidth = 10;
   buf.Reset();
   Strokes.Clear();
-  Outside.Clear();
+  Inside.Clear();
 }
 
 void TPixelTrack::PathLoadFromString(const QString& data) { TrackCurv = ParseOutlinePath(data); }
@@ -50,5 +50,5 @@ void TPixelTrack::Destroy() {
   C.clear();
   buf.Reset();
   Strokes.Clear();
-  Outside.Clear();
+  Inside.Clear();
 }

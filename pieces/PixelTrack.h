@@ -37,12 +37,9 @@ struct TPixelTrack {
   std::vector<float> C;
   int penWidth = 0;
   TSpanRows Strokes;  // stroke pixels of every curve drawn so far, per pattern row
-  TSpanRows Outside;  // after FloodFillPattern: pixels connected to the border without crossing a stroke
-  TOutsideFill fill;  // works out Outside
+  TSpanRows Inside;   // after FloodFillPattern: the strokes and what they cut off from the border
+  TOutsideFill fill;  // works out Inside
   TSpanMask Abmp;     // after CropPattern: the shape, cropped to the cell and its margins
-  // CropPattern's working lists, kept from piece to piece: the shape's spans and where each row's begin.
-  std::vector<TSpan> shapeSpans;
-  std::vector<int> shapeRowStarts;
 
   void Create(int width, int height);
   void PathLoadFromString(const QString& data);

@@ -12,20 +12,18 @@ void Complement(std::span<const TSpan> spans, int width, std::vector<TSpan>& out
   if (x < width) out.push_back({x, width});
 }
 
-namespace {
-int Root(std::vector<int>& parent, int i) {
-  while (parent[i] != i) i = parent[i] = parent[parent[i]];
+int TOutsideFill::Root(int i) {
+  while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
   return i;
 }
 
-void Join(std::vector<int>& parent, int a, int b) {
-  a = Root(parent, a);
-  b = Root(parent, b);
-  if (a != b) parent[std::max(a, b)] = std::min(a, b);
+void TOutsideFill::Join(int a, int b) {
+  a = Root(a);
+  b = Root(b);
+  if (a != b) parent_[std::max(a, b)] = std::min(a, b);
 }
-}  // namespace
 
-void TOutsideFill::Fill(const TSpanRows& walls, int width, TSpanRows& outside) {
+void TOutsideFill::Connect(const TSpanRows& walls, int width) {
   const int height = walls.RowCount();
   // Every gap between walls is a node, numbered from 1 in row order; node 0 stands for everything beyond the border.
   std::vector<TSpan>& gaps = gaps_;
@@ -54,17 +52,26 @@ void TOutsideFill::Fill(const TSpanRows& walls, int width, TSpanRows& outside) {
       for (int a = above; a < begin && gaps[a].x0 < gaps[g].x1; ++a) {
         if (parent[a + 1] == parent[node]) continue;  // already one region, as most gaps beside the border are
         if (parent[node] == node)
-          parent[node] = Root(parent, a + 1);
+          parent[node] = Root(a + 1);
         else
-          Join(parent, node, a + 1);
+          Join(node, a + 1);
       }
     }
   }
+}
 
-  outside.Clear();
-  for (int y = 0; y < height; ++y) {
-    for (int g = firstGap[y]; g < firstGap[y + 1]; ++g)
-      if (Root(parent, g + 1) == 0) outside.Add(gaps[g]);
-    outside.EndRow();
+void TOutsideFill::FillInside(const TSpanRows& walls, int width, TSpanRows& inside) {
+  Connect(walls, width);
+  inside.Clear();
+  for (int y = 0; y < walls.RowCount(); ++y) {
+    // What lies between the outside gaps.
+    int x = 0;
+    for (int g = firstGap_[y]; g < firstGap_[y + 1]; ++g) {
+      if (!Outside(g)) continue;
+      if (gaps_[g].x0 > x) inside.Add({x, gaps_[g].x0});
+      x = gaps_[g].x1;
+    }
+    if (x < width) inside.Add({x, width});
+    inside.EndRow();
   }
 }

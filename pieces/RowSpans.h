@@ -1,4 +1,4 @@
-// A pattern kept as pixel spans per row: the stroked outline, its outside, its shape, without a full bitmap.
+// A pattern kept as pixel spans per row: the stroked outline and its shape, without a full bitmap.
 #pragma once
 
 #include <span>
@@ -37,10 +37,16 @@ class TSpanRows {
 // piece needs one, so the working lists are kept from fill to fill.
 class TOutsideFill {
  public:
-  // Makes `outside` the outside of `walls`, reusing its storage.
-  void Fill(const TSpanRows& walls, int width, TSpanRows& outside);
+  // Makes `inside` every pixel but the outside of `walls`: the walls and what they enclose. Reuses its storage.
+  void FillInside(const TSpanRows& walls, int width, TSpanRows& inside);
 
  private:
+  // Works out which gaps of `walls` reach the border.
+  void Connect(const TSpanRows& walls, int width);
+  bool Outside(int gap) { return Root(gap + 1) == 0; }
+  int Root(int node);
+  void Join(int a, int b);
+
   std::vector<TSpan> gaps_;  // every gap between walls, row after row
   std::vector<int> firstGap_;
   std::vector<int> parent_;  // of each gap's node, towards its region's lowest

@@ -4,8 +4,8 @@
 #include "pieces/PixelTrack.h"
 
 void TPixelTrack::FloodFillPattern() {
-  // The stroke itself becomes part of the shape, so only the outside needs to be known.
-  fill.Fill(Strokes, Awidth, Outside);
+  // The strokes themselves belong to the shape, with all they cut off from the border.
+  fill.FillInside(Strokes, Awidth, Inside);
 }
 
 namespace {
@@ -16,22 +16,17 @@ TOutlineError NoShape() { return TOutlineError("контур не охватыв
 }  // namespace
 
 TMargins TPixelTrack::CropPattern() {
-  // Shape pixels are all those outside the outside fill; find their extent.
-  std::vector<TSpan>& shape = shapeSpans;
-  std::vector<int>& firstSpan = shapeRowStarts;
-  shape.clear();
-  firstSpan.resize(Aheight + 1);
+  // Shape pixels are all those inside; find their extent. Without a filled pattern there is no shape.
+  if (Inside.RowCount() != Aheight) throw NoShape();
   int left = Awidth, right = -1, top = -1, bottom = -1;
   for (int y = 0; y < Aheight; ++y) {
-    firstSpan[y] = static_cast<int>(shape.size());
-    Complement(Outside.Row(y), Awidth, shape);
-    if (static_cast<int>(shape.size()) == firstSpan[y]) continue;
+    const std::span<const TSpan> row = Inside.Row(y);
+    if (row.empty()) continue;
     if (top < 0) top = y;
     bottom = y;
-    left = std::min(left, shape[firstSpan[y]].x0);
-    right = std::max(right, shape.back().x1 - 1);
+    left = std::min(left, row.front().x0);
+    right = std::max(right, row.back().x1 - 1);
   }
-  firstSpan[Aheight] = static_cast<int>(shape.size());
   if (top < 0) throw NoShape();
   const int tmpLeft = Snap(left), tmpRight = Snap(Awidth - 1 - right);
   const int tmpTop = Snap(top), tmpBottom = Snap(Aheight - 1 - bottom);
@@ -42,8 +37,8 @@ TMargins TPixelTrack::CropPattern() {
   Abmp.Height = height;
   Abmp.Rows.Clear();
   for (int y = tmpTop; y < tmpTop + height; ++y) {
-    for (int i = firstSpan[y]; i < firstSpan[y + 1]; ++i) {
-      const int x0 = std::max(shape[i].x0 - tmpLeft, 0), x1 = std::min(shape[i].x1 - tmpLeft, width);
+    for (const TSpan& s : Inside.Row(y)) {
+      const int x0 = std::max(s.x0 - tmpLeft, 0), x1 = std::min(s.x1 - tmpLeft, width);
       if (x0 < x1) Abmp.Rows.Add({x0, x1});
     }
     Abmp.Rows.EndRow();

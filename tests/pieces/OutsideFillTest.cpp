@@ -1,4 +1,5 @@
-// The outside fill by connected gaps against a plain pixel flood fill, on wall patterns that join and part regions.
+// The fill by connected gaps against a plain pixel flood fill from the border, on wall patterns that join and part
+// regions.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -59,13 +60,15 @@ TPixels FromText(const std::vector<const char*>& lines) {
 
 void ExpectFloodFill(const TPixels& walls, const std::string& name) {
   TOutsideFill fill;
-  TSpanRows outside;
-  fill.Fill(Spans(walls), static_cast<int>(walls[0].size()), outside);
-  EXPECT_EQ(outside, Spans(FloodOutside(walls))) << name;
+  TSpanRows inside;
+  fill.FillInside(Spans(walls), static_cast<int>(walls[0].size()), inside);
+  TPixels notOutside = FloodOutside(walls);
+  for (auto& row : notOutside) row.flip();
+  EXPECT_EQ(inside, Spans(notOutside)) << name;
 }
 }  // namespace
 
-TEST(OutsideFill, EqualsAPixelFloodFill) {
+TEST(OutsideFill, InsideIsAllButWhatAPixelFloodFillReaches) {
   const std::vector<std::pair<std::string, TPixels>> drawn = {
       // The inside of the comb's teeth meets the outside only through the bottom row.
       {"comb open below", FromText({"..........", ".########.", ".#.#.#.#..", ".#.#.#.#..", ".#.#.#.#..", ".#.......#",
