@@ -12,11 +12,6 @@ void Complement(std::span<const TSpan> spans, int width, std::vector<TSpan>& out
   if (x < width) out.push_back({x, width});
 }
 
-int TOutsideFill::Root(int i) {
-  while (parent_[i] != i) i = parent_[i] = parent_[parent_[i]];
-  return i;
-}
-
 void TOutsideFill::Join(int a, int b) {
   a = Root(a);
   b = Root(b);

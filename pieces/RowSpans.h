@@ -44,7 +44,10 @@ class TOutsideFill {
   // Works out which gaps of `walls` reach the border.
   void Connect(const TSpanRows& walls, int width);
   bool Outside(int gap) { return Root(gap + 1) == 0; }
-  int Root(int node);
+  int Root(int node) {
+    while (parent_[node] != node) node = parent_[node] = parent_[parent_[node]];
+    return node;
+  }
   void Join(int a, int b);
 
   std::vector<TSpan> gaps_;  // every gap between walls, row after row

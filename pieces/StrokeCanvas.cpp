@@ -53,7 +53,8 @@ class TBand {
       return;
     }
     // The lines at reach beside the segment: centre column ax + up·dx/dy, half a width reach·|ab|/|dy| either side.
-    const double slope = dx / dy, half = r * std::sqrt(dx * dx + dy * dy) / std::abs(dy);
+    const double length = std::sqrt(dx * dx + dy * dy);
+    const double slope = dx / dy, half = r * length / std::abs(dy);
     const double start = (ax + (1 - ay) * slope - 1) / 2;
     edge_ = {start - half / 2, slope, start + half / 2, slope};
     if (dx == 0) {
@@ -63,11 +64,15 @@ class TBand {
       return;
     }
     // The band's corners lie reach·|dx|/|ab| above and below its ends; a row more each way covers any rounding.
-    const double extent = r * std::abs(dx) / std::sqrt(dx * dx + dy * dy);
+    const double extent = r * std::abs(dx) / length;
     rowFirst_ = static_cast<int>(std::floor((std::min(ay, ay + dy) - extent - 1) / 2)) - 1;
     rowLast_ = static_cast<int>(std::ceil((std::max(ay, ay + dy) + extent - 1) / 2)) + 1;
     hasEnds_ = true;
   }
+
+  // No row beyond these holds a pixel of the band.
+  int FirstRow() const { return rowFirst_; }
+  int LastRow() const { return rowLast_; }
 
   // Row y's pixels in the band, as [x0, x1).
   TSpan Row(int y) const {
@@ -205,8 +210,8 @@ bool GoesStraightOn(QPoint a, QPoint b, QPoint c) {
 void StrokeBand(QPoint a, QPoint b, int penWidth, const QRect& pattern, TRunGatherer& runs) {
   const TBand band(a, b, penWidth);
   const int reach = penWidth / 2 + 1;
-  const int top = std::max(std::min(a.y(), b.y()) - reach, pattern.top());
-  const int bottom = std::min(std::max(a.y(), b.y()) + reach, pattern.bottom());
+  const int top = std::max({std::min(a.y(), b.y()) - reach, pattern.top(), band.FirstRow()});
+  const int bottom = std::min({std::max(a.y(), b.y()) + reach, pattern.bottom(), band.LastRow()});
   for (int y = top; y <= bottom; ++y) runs.Add(y, band.Row(y));
 }
 
