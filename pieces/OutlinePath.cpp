@@ -103,7 +103,13 @@ void Powers(double base, int count, double* powers) {
 // geometry within range.
 int RoundToInt(float value) {
   if (std::isnan(value)) return kFarCoordinate;
-  return static_cast<int>(std::clamp(std::nearbyint(value), -float(kFarCoordinate), float(kFarCoordinate)));
+  if (value >= float(kFarCoordinate)) return kFarCoordinate;
+  if (value <= -float(kFarCoordinate)) return -kFarCoordinate;
+  // Rounded as the floating point unit rounds, halves to even, without a library call per sample: between 2^23 and
+  // 2^24 a float holds whole numbers only, so adding 1.5 · 2^23 rounds and taking it away again is exact.
+  constexpr float kWholeNumbersOnly = 1.5f * (1 << 23);
+  const float shifted = value + kWholeNumbersOnly;
+  return static_cast<int>(shifted - kWholeNumbersOnly);
 }
 }  // namespace
 

@@ -102,8 +102,16 @@ TEST(SampleBezier, RoundsHalvesToEven) {
   // Halfway along a line from x = 2 to x = 3 lies 2.5, which goes to the even 2; from 3 to 4, 3.5 goes to 4.
   EXPECT_EQ(SampleBezier({{2, 7}, {3, 7}}, Coefficients(1), 50)[25], QPoint(2, 7));
   EXPECT_EQ(SampleBezier({{3, 7}, {4, 7}}, Coefficients(1), 50)[25], QPoint(4, 7));
+  EXPECT_EQ(SampleBezier({{-2, -7}, {-3, -7}}, Coefficients(1), 50)[25], QPoint(-2, -7));
+  EXPECT_EQ(SampleBezier({{-3, 0}, {-4, 1}}, Coefficients(1), 50)[25], QPoint(-4, 0));
+  EXPECT_EQ(SampleBezier({{0, 0}, {-1, 1}}, Coefficients(1), 50)[10], QPoint(-1, 1));  // -0.8 and 0.8
   const QPolygon line = SampleBezier({{200, 200}, {600, 200}}, Coefficients(1), 50);
   for (int i = 0; i <= 50; ++i) EXPECT_EQ(line[i], QPoint(600 - 8 * i, 200)) << i;
+}
+
+TEST(SampleBezier, FarSamplesStopAtTheFarDistance) {
+  const QPolygon line = SampleBezier({{3 << 20, -(3 << 20)}}, Coefficients(0), 1);
+  EXPECT_EQ(line[0], QPoint(kFarCoordinate, -kFarCoordinate));
 }
 
 TEST(SampleBezier, ASinglePointStaysPut) {
