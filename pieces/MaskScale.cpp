@@ -3,10 +3,10 @@
 #include "pieces/MaskScale.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <stdexcept>
 #include <vector>
 
 #include "pieces/Lanczos.h"
@@ -17,11 +17,18 @@ constexpr std::uint8_t kShapeLevel = 255, kOutsideLevel = kOutsideFill & 0xFF;
 static_assert((kOutsideFill >> 16 & 0xFF) == kOutsideLevel && (kOutsideFill >> 8 & 0xFF) == kOutsideLevel,
               "the outside fill must be a neutral gray");
 
-// Shape or not for every level of a neutral gray.
-std::array<bool, 256> ShapeLevels() {
-  std::array<bool, 256> levels{};
-  for (int v = 0; v < 256; ++v) levels[v] = RgbToGray(RGBtoColor(v, v, v)) >= kShapeGray;
-  return levels;
+bool IsShapeLevel(int v) { return RgbToGray(RGBtoColor(v, v, v)) >= kShapeGray; }
+
+// The lowest weighted sum of the vertical pass that gives a shape level. A neutral gray is as gray as its level, so
+// the shape levels are the top ones, and a sum is shape exactly when it reaches this; checked once, as all rests on it.
+std::int32_t LowestShapeSum() {
+  int lowest = 256;
+  while (lowest > 0 && IsShapeLevel(lowest - 1)) --lowest;
+  for (int v = 0; v < lowest; ++v)
+    if (IsShapeLevel(v)) throw std::logic_error("the shape levels of a gray mask are not its top levels");
+  if (lowest == 0 || lowest == 256) throw std::logic_error("a gray mask is all shape or all outside");
+  // ColumnLevel rounds: a level begins half a step below its whole steps.
+  return (lowest << (kWeightBits + kRowBits)) - (1 << (kWeightBits + kRowBits - 1));
 }
 
 // The horizontal pass's values are kept less the outside level's, which it gives exactly (the weights add up to one
@@ -122,7 +129,7 @@ const TMaskScaler::TAxis& TMaskScaler::Axis(int srcSize, int dstSize) {
 void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   const int pw = piece.Width(), ph = piece.Height(), mw = mask.Width, mh = mask.Height;
   if (piece.Empty() || mw <= 0 || mh <= 0) return;
-  static const std::array<bool, 256> shapeLevels = ShapeLevels();
+  static const std::int32_t lowestShapeSum = LowestShapeSum();
   const TAxis& across = Axis(mw, pw);
   const TAxis& downAxis = Axis(mh, ph);
   const TResampleTaps& down = downAxis.taps;
@@ -177,6 +184,8 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   // much more than one). Columns where every row under the kernel holds the same value give that value, the weights
   // adding up to exactly one; only the columns where some row changes need the sum.
   constexpr std::int32_t kOutsideSum = kOutsideRow * (1 << kWeightBits);
+  // A uniform column is shape when its row value reaches this: the sum's threshold in whole weights, rounded up.
+  static const std::int32_t lowestShapeRow = (lowestShapeSum - kOutsideSum + (1 << kWeightBits) - 1) >> kWeightBits;
   sums_.resize(stride);
   for (int y = 0; y < ph; ++y) {
     const int firstRow = distinctOf_[down.first[y]], lastRow = distinctOf_[down.first[y] + down.count[y] - 1];
@@ -192,8 +201,7 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
     const std::int16_t* uniform = rows_.data() + std::size_t(firstRow) * stride;
     TColor32* line = piece.ScanLine(y);
     auto applyUniform = [&](int x0, int x1) {
-      for (int x = x0; x < x1; ++x)
-        if (!shapeLevels[ColumnLevel(kOutsideSum + uniform[x] * (1 << kWeightBits))]) line[x] &= 0x00FFFFFF;
+      for (int x = x0; x < x1; ++x) line[x] &= uniform[x] >= lowestShapeRow ? 0xFFFFFFFFu : 0x00FFFFFFu;
     };
     applyUniform(0, std::min(from, pw));
     applyUniform(std::min(to, pw), pw);
@@ -210,8 +218,7 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
     std::fill(sums_.begin() + from, sums_.begin() + to, kOutsideSum);
     for (const auto& [row, weight] : terms_)
       AddWeighted(sums_.data(), rows_.data() + std::size_t(row) * stride, static_cast<std::int16_t>(weight), from, to);
-    for (int x = from; x < std::min(to, pw); ++x)
-      if (!shapeLevels[ColumnLevel(sums_[x])]) line[x] &= 0x00FFFFFF;
+    for (int x = from; x < std::min(to, pw); ++x) line[x] &= sums_[x] >= lowestShapeSum ? 0xFFFFFFFFu : 0x00FFFFFFu;
   }
   piece.Changed();
 }
