@@ -35,8 +35,9 @@ std::int32_t LowestShapeSum() {
 // and the level is a whole multiple of the rounding step): that leaves a little over the shape's part of a Lanczos
 // sum, well within 16 bits, and lets the vertical pass multiply 16-bit numbers.
 constexpr std::int32_t kOutsideRow = kOutsideLevel << kRowBits;
-// The shape's weights add up to less than twice the whole.
-static_assert((kShapeLevel - kOutsideLevel) * 2 * (1 << kRowBits) < (1 << 15), "row values must fit 16 bits");
+// The shape's weights add up to more than minus the whole and less than twice it, so two rows differ by less than
+// three times the shape's level.
+static_assert((kShapeLevel - kOutsideLevel) * 3 * (1 << kRowBits) < (1 << 15), "row changes must fit 16 bits");
 
 // The horizontal pass at output x over one mask row given as its shape spans. With only two levels, the weighted sum
 // is the outside level times all weights plus the difference times the weights that fall on the shape.
@@ -80,11 +81,15 @@ void SpanDifference(std::span<const TSpan> a, std::span<const TSpan> b, std::vec
 constexpr int kLanes = 8;
 int LanesUp(int x) { return (x + kLanes - 1) / kLanes * kLanes; }
 
-// sums[x] += weight × values[x] for x in from .. to - 1, both multiples of kLanes.
-void AddWeighted(std::int32_t* __restrict sums, const std::int16_t* __restrict values, std::int16_t weight, int from,
-                 int to) {
-  for (int x = from; x < to; x += kLanes)
-    for (int k = 0; k < kLanes; ++k) sums[x + k] += weight * values[x + k];
+// sums[x] += weight × (now[x] - before[x]) over whole lanes, the sums wrapping. Both factors fit 16 bits, so the
+// compiler can multiply eight at a time.
+void AddChange(std::uint32_t* __restrict sums, const std::int16_t* __restrict now,
+               const std::int16_t* __restrict before, std::int16_t weight, TSpan lanes) {
+  for (int x = lanes.x0; x < lanes.x1; x += kLanes)
+    for (int k = 0; k < kLanes; ++k) {
+      const auto change = static_cast<std::int16_t>(now[x + k] - before[x + k]);
+      sums[x + k] += static_cast<std::uint32_t>(weight * change);
+    }
 }
 
 }  // namespace
@@ -138,7 +143,8 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   // padded to whole lanes with zeros.
   const int stride = LanesUp(pw);
   distinctOf_.resize(mh);
-  changedColumns_.resize(mh);
+  firstMaskRow_.resize(mh);
+  changedOutputs_.Clear();
   rows_.resize(static_cast<std::size_t>(mh) * stride);  // only the first rows are used, each written before it is read
   int distinct = 0;
   std::span<const TSpan> before;  // the mask row of the last distinct row
@@ -149,76 +155,59 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
       continue;
     }
     std::int16_t* values = rows_.data() + std::size_t(distinct) * stride;
-    TSpan& changed = changedColumns_[distinct];
-    changed = {};
     if (distinct == 0) {
       for (int x = 0; x < pw; ++x) values[x] = ResampleAt(spans, across.taps, across.prefix.data(), x);
       std::fill(values + pw, values + stride, 0);
     } else {
-      // Only outputs whose kernel meets a column that changed from the row before can change; note where they do.
+      // Only outputs whose kernel meets a column that changed from the row before can change; note the lanes where
+      // they do.
       std::copy(values - stride, values, values);
       differences_.clear();
       SpanDifference(before, spans, differences_);
-      int from = pw, to = 0;
+      TSpan run{};        // of changed outputs, being gathered
       int resampled = 0;  // neighbouring differences share outputs; each is resampled once
       for (const TSpan& d : differences_)
         for (int x = std::max(across.firstPast[d.x0], resampled); x < across.endBefore[d.x1]; resampled = ++x) {
           const std::int16_t value = ResampleAt(spans, across.taps, across.prefix.data(), x);
           if (value == values[x]) continue;
           values[x] = value;
-          from = std::min(from, x);
-          to = std::max(to, x + 1);
+          if (x < run.x1) continue;
+          const int lane = x / kLanes * kLanes;
+          if (lane != run.x1) {
+            if (run.x0 < run.x1) changedOutputs_.Add(run);
+            run = {lane, lane};
+          }
+          run.x1 = lane + kLanes;
         }
-      if (from < to) changed = {from, to};
+      if (run.x0 < run.x1) changedOutputs_.Add(run);
     }
+    changedOutputs_.EndRow();
     before = spans;
+    firstMaskRow_[distinct] = y;
     distinctOf_[y] = distinct++;
   }
 
-  runEnd_.resize(mh);
-  for (int y = mh - 1; y >= 0; --y)
-    runEnd_[y] = y + 1 < mh && distinctOf_[y + 1] == distinctOf_[y] ? runEnd_[y + 1] : y + 1;
-
-  // The vertical pass a whole row at a time; taps that fall on one repeated row add their weights first, which
-  // leaves the integer sum unchanged (and each weight below 16 bits: no run of a Lanczos kernel's weights adds up to
-  // much more than one). Columns where every row under the kernel holds the same value give that value, the weights
-  // adding up to exactly one; only the columns where some row changes need the sum.
+  // The vertical pass a whole row at a time, summed by parts: with S_d the weight of the kernel's rows from distinct
+  // row d on, the sum of w × H is H(first) × (all weights) + the sum of S_d × (H_d - H_{d-1}), and all weights add
+  // up to exactly one. So each distinct row adds only where it changed. The parts may overflow where the whole does
+  // not; unsigned arithmetic wraps, exact modulo 2^32, which keeps the whole exact. S_d fits 16 bits: no run of a
+  // Lanczos kernel's weights adds up to much more than one, or much less than nothing.
   constexpr std::int32_t kOutsideSum = kOutsideRow * (1 << kWeightBits);
-  // A uniform column is shape when its row value reaches this: the sum's threshold in whole weights, rounded up.
-  static const std::int32_t lowestShapeRow = (lowestShapeSum - kOutsideSum + (1 << kWeightBits) - 1) >> kWeightBits;
+  static const std::int32_t lowestShapeRest = lowestShapeSum - kOutsideSum;  // the sums leave out the outside level
   sums_.resize(stride);
   for (int y = 0; y < ph; ++y) {
-    const int firstRow = distinctOf_[down.first[y]], lastRow = distinctOf_[down.first[y] + down.count[y] - 1];
-    int from = pw, to = 0;
-    for (int d = firstRow + 1; d <= lastRow; ++d) {
-      if (changedColumns_[d].x0 >= changedColumns_[d].x1) continue;
-      from = std::min(from, changedColumns_[d].x0);
-      to = std::max(to, changedColumns_[d].x1);
-    }
-    // Whole lanes from here on.
-    from = from / kLanes * kLanes;
-    to = std::max(from, LanesUp(to));
-    const std::int16_t* uniform = rows_.data() + std::size_t(firstRow) * stride;
-    TColor32* line = piece.ScanLine(y);
-    auto applyUniform = [&](int x0, int x1) {
-      for (int x = x0; x < x1; ++x) line[x] &= uniform[x] >= lowestShapeRow ? 0xFFFFFFFFu : 0x00FFFFFFu;
-    };
-    applyUniform(0, std::min(from, pw));
-    applyUniform(std::min(to, pw), pw);
-    if (from == to) continue;
-    // One term per run of a repeated row, its weight from the running sums.
-    terms_.clear();
-    const int first = down.first[y], end = first + down.count[y];
+    const int first = down.first[y], firstRow = distinctOf_[first], lastRow = distinctOf_[first + down.count[y] - 1];
     const std::int32_t* weightSums = downAxis.prefix.data() + static_cast<std::size_t>(y) * (down.stride + 1);
-    for (int k = first; k < end;) {
-      const int next = std::min(runEnd_[k], end);
-      terms_.emplace_back(distinctOf_[k], weightSums[next - first] - weightSums[k - first]);
-      k = next;
+    const std::int16_t* base = rows_.data() + std::size_t(firstRow) * stride;
+    for (int x = 0; x < stride; ++x) sums_[x] = static_cast<std::uint32_t>(base[x]) << kWeightBits;
+    for (int d = firstRow + 1; d <= lastRow; ++d) {
+      const auto rest = static_cast<std::int16_t>((1 << kWeightBits) - weightSums[firstMaskRow_[d] - first]);
+      const std::int16_t* now = rows_.data() + std::size_t(d) * stride;
+      for (const TSpan& run : changedOutputs_.Row(d)) AddChange(sums_.data(), now, now - stride, rest, run);
     }
-    std::fill(sums_.begin() + from, sums_.begin() + to, kOutsideSum);
-    for (const auto& [row, weight] : terms_)
-      AddWeighted(sums_.data(), rows_.data() + std::size_t(row) * stride, static_cast<std::int16_t>(weight), from, to);
-    for (int x = from; x < std::min(to, pw); ++x) line[x] &= sums_[x] >= lowestShapeSum ? 0xFFFFFFFFu : 0x00FFFFFFu;
+    TColor32* line = piece.ScanLine(y);
+    for (int x = 0; x < pw; ++x)
+      line[x] &= static_cast<std::int32_t>(sums_[x]) >= lowestShapeRest ? 0xFFFFFFFFu : 0x00FFFFFFu;
   }
   piece.Changed();
 }

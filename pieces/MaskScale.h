@@ -43,12 +43,11 @@ class TMaskScaler {
   const TAxis& Axis(int srcSize, int dstSize);
 
   std::map<std::pair<int, int>, TAxis> axes_;
-  // The horizontal pass's distinct rows, which of them each mask row is, and one output row's weighted sums.
+  // The horizontal pass's distinct rows, which of them each mask row is, and where each begins.
   std::vector<std::int16_t> rows_;
   std::vector<int> distinctOf_;
-  std::vector<int> runEnd_;            // of each mask row: one past the last row of its run of repeats
-  std::vector<TSpan> changedColumns_;  // of each distinct row: where it differs from the one before
-  std::vector<TSpan> differences_;     // columns where a mask row differs from the row before
-  std::vector<std::int32_t> sums_;
-  std::vector<std::pair<int, std::int32_t>> terms_;  // (distinct row, weight) of one output row
+  std::vector<int> firstMaskRow_;
+  TSpanRows changedOutputs_;         // of each distinct row: where its values differ from the row before
+  std::vector<TSpan> differences_;   // columns where a mask row differs from the row before
+  std::vector<std::uint32_t> sums_;  // one output row's weighted sums
 };
