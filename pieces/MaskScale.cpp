@@ -39,41 +39,33 @@ constexpr std::int32_t kOutsideRow = kOutsideLevel << kRowBits;
 // three times the shape's level.
 static_assert((kShapeLevel - kOutsideLevel) * 3 * (1 << kRowBits) < (1 << 15), "row changes must fit 16 bits");
 
-// The horizontal pass at output x over one mask row given as its shape spans. With only two levels, the weighted sum
-// is the outside level times all weights plus the difference times the weights that fall on the shape.
-std::int16_t ResampleAt(std::span<const TSpan> spans, const TResampleTaps& taps, const std::int32_t* prefix, int x) {
-  const int first = taps.first[x], end = first + taps.count[x];
-  const std::int32_t* sums = prefix + static_cast<std::size_t>(x) * (taps.stride + 1);
-  std::int32_t onShape = 0;
-  for (const TSpan& s : spans) {
-    if (s.x1 <= first) continue;
-    if (s.x0 >= end) break;
-    onShape += sums[std::min(s.x1, end) - first] - sums[std::max(s.x0, first) - first];
-  }
-  return static_cast<std::int16_t>(RowValue((kShapeLevel - kOutsideLevel) * onShape));
-}
-
-// Appends the columns that lie in exactly one of the two rows' spans.
-void SpanDifference(std::span<const TSpan> a, std::span<const TSpan> b, std::vector<TSpan>& out) {
+// Appends the columns that lie in exactly one of the two rows' spans, +1 where only `after` holds them.
+void ChangedColumns(std::span<const TSpan> before, std::span<const TSpan> after, std::vector<TColumnChange>& out) {
   std::size_t i = 0, j = 0;
-  bool inA = false, inB = false;
-  int start = 0;
-  while (i < a.size() || j < b.size()) {
+  bool inBefore = false, inAfter = false;
+  int from = 0;
+  while (i < before.size() || j < after.size()) {
     // The next place where either row enters or leaves a span.
-    const int nextA = i < a.size() ? (inA ? a[i].x1 : a[i].x0) : std::numeric_limits<int>::max();
-    const int nextB = j < b.size() ? (inB ? b[j].x1 : b[j].x0) : std::numeric_limits<int>::max();
-    const int at = std::min(nextA, nextB);
-    const bool differed = inA != inB;
-    if (nextA == at) {
-      if (inA) ++i;
-      inA = !inA;
+    const int nextBefore =
+        i < before.size() ? (inBefore ? before[i].x1 : before[i].x0) : std::numeric_limits<int>::max();
+    const int nextAfter = j < after.size() ? (inAfter ? after[j].x1 : after[j].x0) : std::numeric_limits<int>::max();
+    const int at = std::min(nextBefore, nextAfter);
+    if (inBefore != inAfter && from < at) {
+      const int sign = inAfter ? 1 : -1;
+      if (!out.empty() && out.back().columns.x1 == from && out.back().sign == sign)
+        out.back().columns.x1 = at;
+      else
+        out.push_back({{from, at}, sign});
     }
-    if (nextB == at) {
-      if (inB) ++j;
-      inB = !inB;
+    if (nextBefore == at) {
+      if (inBefore) ++i;
+      inBefore = !inBefore;
     }
-    if (differed && inA == inB && start < at) out.push_back({start, at});
-    if (!differed && inA != inB) start = at;
+    if (nextAfter == at) {
+      if (inAfter) ++j;
+      inAfter = !inAfter;
+    }
+    from = at;
   }
 }
 
@@ -146,8 +138,9 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
   firstMaskRow_.resize(mh);
   changedOutputs_.Clear();
   rows_.resize(static_cast<std::size_t>(mh) * stride);  // only the first rows are used, each written before it is read
+  onShape_.assign(pw, 0);
   int distinct = 0;
-  std::span<const TSpan> before;  // the mask row of the last distinct row
+  std::span<const TSpan> before;  // the mask row of the last distinct row; an empty one before the first
   for (int y = 0; y < mh; ++y) {
     const std::span<const TSpan> spans = mask.Rows.Row(y);
     if (y > 0 && std::ranges::equal(spans, before)) {
@@ -155,32 +148,35 @@ void TMaskScaler::CombineScaledMask(const TSpanMask& mask, TBitmap32& piece) {
       continue;
     }
     std::int16_t* values = rows_.data() + std::size_t(distinct) * stride;
-    if (distinct == 0) {
-      for (int x = 0; x < pw; ++x) values[x] = ResampleAt(spans, across.taps, across.prefix.data(), x);
-      std::fill(values + pw, values + stride, 0);
-    } else {
-      // Only outputs whose kernel meets a column that changed from the row before can change; note the lanes where
-      // they do.
+    if (distinct == 0)
+      std::fill(values, values + stride, 0);
+    else
       std::copy(values - stride, values, values);
-      differences_.clear();
-      SpanDifference(before, spans, differences_);
-      TSpan run{};        // of changed outputs, being gathered
-      int resampled = 0;  // neighbouring differences share outputs; each is resampled once
-      for (const TSpan& d : differences_)
-        for (int x = std::max(across.firstPast[d.x0], resampled); x < across.endBefore[d.x1]; resampled = ++x) {
-          const std::int16_t value = ResampleAt(spans, across.taps, across.prefix.data(), x);
-          if (value == values[x]) continue;
-          values[x] = value;
-          if (x < run.x1) continue;
-          const int lane = x / kLanes * kLanes;
-          if (lane != run.x1) {
-            if (run.x0 < run.x1) changedOutputs_.Add(run);
-            run = {lane, lane};
-          }
-          run.x1 = lane + kLanes;
+    // With only two levels, an output's weighted sum is the outside level times all weights plus the difference
+    // times the weights that fall on the shape; only those of outputs whose kernel meets a changed column change.
+    changes_.clear();
+    ChangedColumns(before, spans, changes_);
+    for (const TColumnChange& change : changes_)
+      for (int x = across.firstPast[change.columns.x0]; x < across.endBefore[change.columns.x1]; ++x)
+        onShape_[x] += change.sign * across.WeightOn(x, change.columns);
+    // Note the lanes where values change.
+    TSpan run{};        // of lanes with changed outputs, being gathered
+    int evaluated = 0;  // neighbouring changes share outputs; each is evaluated once
+    for (const TColumnChange& change : changes_)
+      for (int x = std::max(across.firstPast[change.columns.x0], evaluated); x < across.endBefore[change.columns.x1];
+           evaluated = ++x) {
+        const auto value = static_cast<std::int16_t>(RowValue((kShapeLevel - kOutsideLevel) * onShape_[x]));
+        if (value == values[x]) continue;
+        values[x] = value;
+        if (x < run.x1) continue;
+        const int lane = x / kLanes * kLanes;
+        if (lane != run.x1) {
+          if (run.x0 < run.x1) changedOutputs_.Add(run);
+          run = {lane, lane};
         }
-      if (run.x0 < run.x1) changedOutputs_.Add(run);
-    }
+        run.x1 = lane + kLanes;
+      }
+    if (run.x0 < run.x1) changedOutputs_.Add(run);
     changedOutputs_.EndRow();
     before = spans;
     firstMaskRow_[distinct] = y;

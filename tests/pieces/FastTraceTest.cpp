@@ -76,6 +76,52 @@ TEST(FastTrace, ScaledMaskEqualsScaleBmpAndCombineBmp) {
   }
 }
 
+// A mask of width × height whose row y holds the spans spansOf(y).
+template <class SpansOf>
+TSpanMask MakeMask(int width, int height, SpansOf spansOf) {
+  TSpanMask mask{width, height, {}};
+  for (int y = 0; y < height; ++y) {
+    for (const TSpan& s : spansOf(y)) mask.Rows.Add(s);
+    mask.Rows.EndRow();
+  }
+  return mask;
+}
+
+TEST(FastTrace, DrawnMasksScaleAsScaleBmpAndCombineBmp) {
+  const std::vector<std::pair<const char*, TSpanMask>> masks = {
+      // Each row's span starts where the one before ended: a column leaves the shape right beside one that joins it.
+      {"stairs", MakeMask(300, 200,
+                          [](int y) {
+                            return std::vector<TSpan>{{y % 30 * 10, y % 30 * 10 + 10}};
+                          })},
+      {"rows alternate", MakeMask(240, 260,
+                                  [](int y) {
+                                    return y % 2 ? std::vector<TSpan>{{3, 90}, {120, 121}, {200, 240}}
+                                                 : std::vector<TSpan>{{0, 3}, {90, 120}, {121, 200}};
+                                  })},
+      {"empty and full bands", MakeMask(180, 150,
+                                        [](int y) {
+                                          return y / 20 % 2 ? std::vector<TSpan>{{0, 180}} : std::vector<TSpan>{};
+                                        })},
+      {"widening wedge", MakeMask(400, 400,
+                                  [](int y) {
+                                    return std::vector<TSpan>{{200 - y / 2, 200 + y / 3 + 1}};
+                                  })},
+  };
+  for (const auto& [name, mask] : masks)
+    for (const auto& [w, h] : {std::pair{29, 31}, std::pair{58, 57}, std::pair{407, 311}}) {
+      TBitmap32 piece(w, h);
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) piece.SetPixel(x, y, 0xFF000000u | (x * 5 % 256) << 8 | (y * 9 % 256));
+      TBitmap32 scaled, expected = piece;
+      PaintMask(mask, scaled);
+      ScaleBmp(scaled, w, h);
+      CombineBmp(scaled, expected);
+      TMaskScaler().CombineScaledMask(mask, piece);
+      EXPECT_EQ(piece.Image(), expected.Image()) << name << " at " << w << " x " << h;
+    }
+}
+
 TCutInput Level(int cols, int rows) {
   TCutInput input;
   input.picture = TBitmap32(600, 450);
