@@ -24,21 +24,27 @@ void TOutsideFill::Connect(const TSpanRows& walls, int width) {
   std::vector<TSpan>& gaps = gaps_;
   std::vector<int>& firstGap = firstGap_;
   std::vector<int>& parent = parent_;
+  // A row without walls is outside from end to end, and so is every gap of a row beside one: only the rows from the
+  // first with walls to the last need their gaps connected.
+  first_ = 0;
+  while (first_ < height && walls.Row(first_).empty()) ++first_;
+  last_ = height - 1;
+  while (last_ >= first_ && walls.Row(last_).empty()) --last_;
   gaps.clear();
-  firstGap.resize(height + 1);
-  for (int y = 0; y < height; ++y) {
+  firstGap.assign(height + 1, 0);
+  for (int y = first_; y <= last_; ++y) {
     firstGap[y] = static_cast<int>(gaps.size());
     Complement(walls.Row(y), width, gaps);
   }
-  firstGap[height] = static_cast<int>(gaps.size());
+  for (int y = std::max(last_ + 1, first_); y <= height; ++y) firstGap[y] = static_cast<int>(gaps.size());
   parent.resize(gaps.size() + 1);
 
   // Row by row, each gap joins the region of the first gap above it that it touches, or the border's, as it is met;
   // only a second meeting can join two regions, and only then does the union need finding.
-  for (int y = 0; y < height; ++y) {
+  for (int y = first_; y <= last_; ++y) {
     const int begin = firstGap[y], end = firstGap[y + 1];
-    const bool edgeRow = y == 0 || y == height - 1;
-    int above = y > 0 ? firstGap[y - 1] : begin;
+    const bool edgeRow = y == first_ || y == last_;
+    int above = y > first_ ? firstGap[y - 1] : begin;
     for (int g = begin; g < end; ++g) {
       const int node = g + 1;
       parent[node] = edgeRow || gaps[g].x0 == 0 || gaps[g].x1 == width ? 0 : node;
@@ -59,6 +65,10 @@ void TOutsideFill::FillInside(const TSpanRows& walls, int width, TSpanRows& insi
   Connect(walls, width);
   inside.Clear();
   for (int y = 0; y < walls.RowCount(); ++y) {
+    if (y < first_ || y > last_) {
+      inside.EndRow();
+      continue;
+    }
     // What lies between the outside gaps.
     int x = 0;
     for (int g = firstGap_[y]; g < firstGap_[y + 1]; ++g) {

@@ -50,7 +50,8 @@ class TOutsideFill {
   }
   void Join(int a, int b);
 
-  std::vector<TSpan> gaps_;  // every gap between walls, row after row
+  int first_ = 0, last_ = -1;  // the rows with walls
+  std::vector<TSpan> gaps_;    // every gap between walls in those rows, row after row
   std::vector<int> firstGap_;
   std::vector<int> parent_;  // of each gap's node, towards its region's lowest
 };
