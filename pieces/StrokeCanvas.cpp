@@ -154,23 +154,15 @@ std::vector<TSpan> DotTable(int penWidth) {
   return dot;
 }
 
-// Sets the pixels of `pattern` in span, clipped to the pattern; y and span in the pattern's coordinates.
-void SetClipped(TBitRows& canvas, const QRect& pattern, int y, TSpan span) {
-  const int x0 = std::max(span.x0, pattern.left()), x1 = std::min(span.x1, pattern.right() + 1);
-  if (x0 < x1) canvas.Set(y - pattern.top(), {x0 - pattern.left(), x1 - pattern.left()});
-}
-
-// Gathers a line's dots and bands row by row before they reach the bits: neighbouring segments overlap almost
-// entirely, so each row keeps one open run and only a run that the next piece does not touch is set.
+// Gathers a line's dots and bands row by row into spans: neighbouring segments overlap almost entirely, so each row
+// keeps one open run, and only a run that the next piece does not touch is put aside, to be joined with the rest of
+// its row at the end.
 class TRunGatherer {
  public:
-  TRunGatherer(TBitRows& canvas, const QRect& pattern, std::vector<TSpan>& open)
-      : canvas_(canvas), pattern_(pattern), open_(open) {
+  TRunGatherer(const QRect& pattern, std::vector<TSpan>& open, std::vector<std::pair<int, TSpan>>& aside)
+      : pattern_(pattern), open_(open), aside_(aside) {
     open_.assign(pattern.height(), TSpan{});
-  }
-  ~TRunGatherer() {
-    for (int r = 0; r < static_cast<int>(open_.size()); ++r)
-      if (open_[r].x0 < open_[r].x1) SetClipped(canvas_, pattern_, pattern_.top() + r, open_[r]);
+    aside_.clear();
   }
 
   // Row y in the pattern's coordinates, within the pattern.
@@ -181,14 +173,53 @@ class TRunGatherer {
       open = {std::min(open.x0, span.x0), std::max(open.x1, span.x1)};
       return;
     }
-    if (open.x0 < open.x1) SetClipped(canvas_, pattern_, y, open);
+    if (open.x0 < open.x1) PutAside(y, open);
     open = span;
   }
 
+  // Makes `out` the gathered pixels within the pattern, rows and columns from its top-left corner.
+  void Take(TSpanRows& out) {
+    std::sort(aside_.begin(), aside_.end(), [](const auto& a, const auto& b) {
+      return a.first != b.first ? a.first < b.first : a.second.x0 < b.second.x0;
+    });
+    out.Clear();
+    std::size_t next = 0;
+    for (int r = 0; r < static_cast<int>(open_.size()); ++r) {
+      // The row's runs in order of their first columns: those put aside, with the open one in its place.
+      TSpan joined{};
+      auto join = [&](TSpan run) {
+        run = {std::max(run.x0, pattern_.left()) - pattern_.left(),
+               std::min(run.x1, pattern_.right() + 1) - pattern_.left()};
+        if (run.x0 >= run.x1) return;
+        if (joined.x0 < joined.x1 && run.x0 <= joined.x1) {
+          joined.x1 = std::max(joined.x1, run.x1);
+          return;
+        }
+        if (joined.x0 < joined.x1) out.Add(joined);
+        joined = run;
+      };
+      const TSpan open = open_[r];
+      bool openJoined = open.x0 >= open.x1;
+      for (; next < aside_.size() && aside_[next].first == r; ++next) {
+        if (!openJoined && open.x0 < aside_[next].second.x0) {
+          join(open);
+          openJoined = true;
+        }
+        join(aside_[next].second);
+      }
+      if (!openJoined) join(open);
+      if (joined.x0 < joined.x1) out.Add(joined);
+      out.EndRow();
+    }
+  }
+
  private:
-  TBitRows& canvas_;
+  // Rare beside the merging above, and kept out of its way.
+  [[gnu::noinline]] void PutAside(int y, TSpan run) { aside_.emplace_back(y - pattern_.top(), run); }
+
   const QRect& pattern_;
   std::vector<TSpan>& open_;
+  std::vector<std::pair<int, TSpan>>& aside_;
 };
 
 void StrokeDot(QPoint centre, const std::vector<TSpan>& dot, int penWidth, const QRect& pattern, TRunGatherer& runs) {
@@ -238,9 +269,7 @@ void TStrokeCanvas::Stroke(const QPolygon& line, int penWidth, const QRect& patt
   const QRect reach = line.boundingRect().adjusted(-penWidth - 1, -penWidth - 1, penWidth + 1, penWidth + 1);
   if (reach.width() > kMaxKeptReach || reach.height() > kMaxKeptReach) {
     TShapeStroke& stroke = *unkept_.emplace_back(std::make_unique<TShapeStroke>());
-    scratch_.Reset(pattern.width(), pattern.height());
-    Draw(line, penWidth, pattern, scratch_);
-    scratch_.Take(pattern.height(), stroke.rows);
+    Draw(line, penWidth, pattern, stroke.rows);
     placed_.push_back({&stroke, 0, 0, pattern.width(), pattern.height()});
     return;
   }
@@ -257,16 +286,14 @@ const TStrokeCanvas::TShapeStroke& TStrokeCanvas::StrokeOfShape(const QPolygon& 
     key_.push_back(p.y() - line[0].y());
   }
   if (auto known = shapes_.find(key_); known != shapes_.end()) return known->second;
-  scratch_.Reset(reach.width(), reach.height());
-  Draw(line, penWidth, reach, scratch_);
   TShapeStroke& shape = shapes_[key_];
   shape.left = reach.left() - line[0].x();
   shape.top = reach.top() - line[0].y();
-  scratch_.Take(reach.height(), shape.rows);
+  Draw(line, penWidth, reach, shape.rows);
   return shape;
 }
 
-void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& pattern, TBitRows& canvas) {
+void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& pattern, TSpanRows& stroke) {
   if (dotWidth_ != penWidth) {
     dotWidth_ = penWidth;
     dot_ = DotTable(penWidth);
@@ -281,11 +308,12 @@ void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& patter
     else
       points_.push_back(p);
   }
-  TRunGatherer runs(canvas, pattern, runs_);
+  TRunGatherer runs(pattern, runs_, aside_);
   for (std::size_t i = 0; i < points_.size(); ++i) {
     StrokeDot(points_[i], dot_, penWidth, pattern, runs);
     if (i > 0) StrokeBand(points_[i - 1], points_[i], penWidth, pattern, runs);
   }
+  runs.Take(stroke);
 }
 
 void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) {

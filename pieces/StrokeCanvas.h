@@ -10,7 +10,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "pieces/BitRows.h"
 #include "pieces/RowSpans.h"
 
 // Whether a pen penWidth pixels wide drawn along the segment from a to b covers pixel (x, y). Exact, in integers.
@@ -47,14 +46,14 @@ class TStrokeCanvas {
     int left, top, width, height;
   };
   const TShapeStroke& StrokeOfShape(const QPolygon& line, int penWidth, const QRect& reach);
-  void Draw(const QPolygon& line, int penWidth, const QRect& pattern, TBitRows& canvas);
+  // Makes `stroke` the pixels of `pattern` along `line`, rows and columns from its top-left corner.
+  void Draw(const QPolygon& line, int penWidth, const QRect& pattern, TSpanRows& stroke);
 
   QSize patternSize_;
   std::vector<TPlaced> placed_;
   std::vector<std::unique_ptr<TShapeStroke>> unkept_;  // strokes too wide to keep, placed until taken
   std::vector<const TPlaced*> active_;                 // the placed strokes that reach the row being merged
   std::vector<TSpan> row_;                             // that row's spans being merged
-  TBitRows scratch_;                                   // one new shape's stroke
   // Keyed by the pen width and the line's points relative to its first one.
   struct TKeyHash {
     std::size_t operator()(const std::vector<int>& key) const;
@@ -64,6 +63,7 @@ class TStrokeCanvas {
   // The pen's dot as a span of column offsets per row offset, for the width it was built for.
   int dotWidth_ = -1;
   std::vector<TSpan> dot_;
-  std::vector<TSpan> runs_;     // per pattern row, the run of one line being gathered
-  std::vector<QPoint> points_;  // the line being drawn, without the points that change nothing
+  std::vector<TSpan> runs_;                   // per pattern row, the run of one line being gathered
+  std::vector<std::pair<int, TSpan>> aside_;  // (row, run) of that line's runs already put aside
+  std::vector<QPoint> points_;                // the line being drawn, without the points that change nothing
 };
