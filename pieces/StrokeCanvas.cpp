@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <string_view>
 
 namespace {
 // Geometry runs in doubled coordinates, where pixel centres (x + 0.5, y + 0.5) are the odd integers.
@@ -257,9 +259,9 @@ bool PenCovers(QPoint a, QPoint b, int penWidth, int x, int y) {
 }
 
 std::size_t TStrokeCanvas::TKeyHash::operator()(const std::vector<int>& key) const {
-  std::uint64_t hash = 1469598103934665603ull;
-  for (const int value : key) hash = (hash ^ static_cast<std::uint32_t>(value)) * 1099511628211ull;
-  return static_cast<std::size_t>(hash);
+  // The standard library's hash of the key's bytes takes eight at a time.
+  return std::hash<std::string_view>{}(
+      std::string_view(reinterpret_cast<const char*>(key.data()), key.size() * sizeof(int)));
 }
 
 void TStrokeCanvas::Stroke(const QPolygon& line, int penWidth, const QRect& pattern) {
@@ -270,20 +272,22 @@ void TStrokeCanvas::Stroke(const QPolygon& line, int penWidth, const QRect& patt
   if (reach.width() > kMaxKeptReach || reach.height() > kMaxKeptReach) {
     TShapeStroke& stroke = *unkept_.emplace_back(std::make_unique<TShapeStroke>());
     Draw(line, penWidth, pattern, stroke.rows);
-    placed_.push_back({&stroke, 0, 0, pattern.width(), pattern.height()});
+    placed_.push_back({&stroke, 0, 0, pattern.width(), std::min(stroke.rows.RowCount(), pattern.height())});
     return;
   }
   const TShapeStroke& shape = StrokeOfShape(line, penWidth, reach);
   const QPoint origin = line[0] + QPoint(shape.left, shape.top) - pattern.topLeft();
-  placed_.push_back({&shape, origin.x(), origin.y(), pattern.width(), pattern.height()});
+  placed_.push_back({&shape, origin.x(), origin.y(), pattern.width(),
+                     std::min(origin.y() + shape.rows.RowCount(), pattern.height())});
 }
 
 const TStrokeCanvas::TShapeStroke& TStrokeCanvas::StrokeOfShape(const QPolygon& line, int penWidth,
                                                                 const QRect& reach) {
-  key_.assign(1, penWidth);
-  for (const QPoint& p : line) {
-    key_.push_back(p.x() - line[0].x());
-    key_.push_back(p.y() - line[0].y());
+  key_.resize(1 + 2 * static_cast<std::size_t>(line.size()));
+  key_[0] = penWidth;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    key_[1 + 2 * i] = line[i].x() - line[0].x();
+    key_[2 + 2 * i] = line[i].y() - line[0].y();
   }
   if (auto known = shapes_.find(key_); known != shapes_.end()) return known->second;
   TShapeStroke& shape = shapes_[key_];
@@ -322,11 +326,17 @@ void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) {
   std::sort(placed_.begin(), placed_.end(), [](const TPlaced& a, const TPlaced& b) { return a.top < b.top; });
   std::size_t next = 0;
   active_.clear();
+  int firstEnd = rows;  // the first row that some active stroke does not reach
   for (int y = 0; y < rows; ++y) {
-    for (; next < placed_.size() && placed_[next].top <= y; ++next) active_.push_back(&placed_[next]);
-    if (!active_.empty())
-      std::erase_if(active_,
-                    [y](const TPlaced* p) { return y - p->top >= p->shape->rows.RowCount() || y >= p->height; });
+    for (; next < placed_.size() && placed_[next].top <= y; ++next) {
+      active_.push_back(&placed_[next]);
+      firstEnd = std::min(firstEnd, placed_[next].end);
+    }
+    if (y >= firstEnd) {
+      std::erase_if(active_, [y](const TPlaced* p) { return y >= p->end; });
+      firstEnd = rows;
+      for (const TPlaced* p : active_) firstEnd = std::min(firstEnd, p->end);
+    }
     // A row meets a few strokes with a span or two each: gathered, put in order and joined where they touch.
     row_.clear();
     for (const TPlaced* p : active_)

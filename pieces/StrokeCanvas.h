@@ -39,11 +39,11 @@ class TStrokeCanvas {
     int left = 0, top = 0;
     TSpanRows rows;
   };
-  // A stroke placed on the canvas: its shape row r is pattern row r + top, shifted `left` columns, within
-  // width × height.
+  // A stroke placed on the canvas: its shape row r is pattern row r + top, shifted `left` columns, within `width`
+  // columns; it reaches down to row end - 1.
   struct TPlaced {
     const TShapeStroke* shape;
-    int left, top, width, height;
+    int left, top, width, end;
   };
   const TShapeStroke& StrokeOfShape(const QPolygon& line, int penWidth, const QRect& reach);
   // Makes `stroke` the pixels of `pattern` along `line`, rows and columns from its top-left corner.
