@@ -132,7 +132,7 @@ TEST_F(LevelPacks, UnreadablePackIsSetAsideAndReportedOnce) {
   EXPECT_EQ(Data("good.ini"), "good");
   EXPECT_EQ(Files("levels/temp"), QStringList({"cut.zip.bad", "flipped.zip.bad", "garbage.zip.bad"}));
   ASSERT_EQ(messages.size(), 1);
-  for (const QString& name : {"cut.zip", "flipped.zip", "garbage.zip"})
+  for (const QString name : {"cut.zip", "flipped.zip", "garbage.zip"})
     EXPECT_EQ(messages[0].count(name + ".bad"), 1) << name.toStdString() << "\n" << messages[0].toStdString();
   EXPECT_TRUE(messages[0].contains("поврежд")) << "libzip's reasons come in Russian";
 

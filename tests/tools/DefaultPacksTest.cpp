@@ -95,7 +95,7 @@ TEST(DefaultPacks, EveryLevelChecksAndTheThemesAreComplete) {
 TEST(DefaultPacks, FirstStartUnpacksThemAndFindsTheFirstLevel) {
   TestFolder program;
   SetProgramFolder(program.Path());
-  for (const QString& pack : {"standart.zip", "priroda.zip", "peizazhi.zip", "mir.zip"})
+  for (const char* pack : {"standart.zip", "priroda.zip", "peizazhi.zip", "mir.zip"})
     ASSERT_TRUE(QFile::copy(SourcePacksFolder() + pack, program.File(pack)));
   Puzzle.CheckPack();
   EXPECT_EQ(QDir(program.Path()).entryList({"*.zip"}, QDir::Files), QStringList());

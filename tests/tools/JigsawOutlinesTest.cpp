@@ -60,10 +60,12 @@ TEST_P(JigsawGrid, NeighboursShareEdgesAndBordersAreStraight) {
       const auto sides = Sides(outlines[r * cols + c]);
       const bool outer[4] = {r == 0, c == cols - 1, r == rows - 1, c == 0};
       for (int side = 0; side < 4; ++side) EXPECT_EQ(sides[side].size() == 1, outer[side]) << r << "," << c;
-      if (c + 1 < cols)  // my right side is my right neighbour's left side, one cell over
+      if (c + 1 < cols) {  // my right side is my right neighbour's left side, one cell over
         EXPECT_EQ(Shifted(sides[1], QPoint(-kCell, 0)), Sides(outlines[r * cols + c + 1])[3]) << r << "," << c;
-      if (r + 1 < rows)
+      }
+      if (r + 1 < rows) {
         EXPECT_EQ(Shifted(sides[2], QPoint(0, -kCell)), Sides(outlines[(r + 1) * cols + c])[0]) << r << "," << c;
+      }
       for (const TCurve& curve : Curves(outlines[r * cols + c])) {
         EXPECT_LE(curve.size(), static_cast<std::size_t>(kMaxCurvePoints));
         for (const QPoint& p : curve) {
@@ -91,10 +93,18 @@ TEST_P(JigsawGrid, EveryOutlineCutsWithOneTabPerInnerEdge) {
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) {
       const TMargins& m = margins[r * cols + c];
-      if (r == 0) EXPECT_EQ(m.Top, 0);
-      if (c == 0) EXPECT_EQ(m.Left, 0);
-      if (r == rows - 1) EXPECT_EQ(m.Bottom, 0);
-      if (c == cols - 1) EXPECT_EQ(m.Right, 0);
+      if (r == 0) {
+        EXPECT_EQ(m.Top, 0);
+      }
+      if (c == 0) {
+        EXPECT_EQ(m.Left, 0);
+      }
+      if (r == rows - 1) {
+        EXPECT_EQ(m.Bottom, 0);
+      }
+      if (c == cols - 1) {
+        EXPECT_EQ(m.Right, 0);
+      }
       if (c + 1 < cols) {
         const int other = margins[r * cols + c + 1].Left;
         EXPECT_TRUE((IsTab(m.Right) && IsBlank(other)) || (IsBlank(m.Right) && IsTab(other)))
