@@ -156,6 +156,26 @@ std::vector<TSpan> DotTable(int penWidth) {
   return dot;
 }
 
+// Puts a run among a row's runs, kept in order of their first columns as they come: a row holds a handful. This
+// and the next run for every row of every piece, so they are inlined however large their callers grow.
+[[gnu::always_inline]] inline void InsertInOrder(std::vector<TSpan>& runs, TSpan run) {
+  if (run.x0 >= run.x1) return;
+  std::size_t at = runs.size();
+  runs.emplace_back();
+  for (; at > 0 && runs[at - 1].x0 > run.x0; --at) runs[at] = runs[at - 1];
+  runs[at] = run;
+}
+
+// Adds a row's runs, in order, to `out`, joining those that overlap or touch; then ends the row.
+[[gnu::always_inline]] inline void AddJoinedRow(const std::vector<TSpan>& runs, TSpanRows& out) {
+  for (std::size_t i = 0; i < runs.size();) {
+    TSpan joined = runs[i];
+    for (++i; i < runs.size() && runs[i].x0 <= joined.x1; ++i) joined.x1 = std::max(joined.x1, runs[i].x1);
+    out.Add(joined);
+  }
+  out.EndRow();
+}
+
 // Gathers a line's dots and bands row by row into spans: neighbouring segments overlap almost entirely, so each row
 // keeps one open run, and only a run that the next piece does not touch is put aside, to be joined with the rest of
 // its row at the end.
@@ -179,39 +199,21 @@ class TRunGatherer {
     open = span;
   }
 
-  // Makes `out` the gathered pixels within the pattern, rows and columns from its top-left corner.
-  void Take(TSpanRows& out) {
-    std::sort(aside_.begin(), aside_.end(), [](const auto& a, const auto& b) {
-      return a.first != b.first ? a.first < b.first : a.second.x0 < b.second.x0;
-    });
+  // Makes `out` the gathered pixels within the pattern, rows and columns from its top-left corner; `row` is room for
+  // one row's runs.
+  void Take(TSpanRows& out, std::vector<TSpan>& row) {
+    std::sort(aside_.begin(), aside_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     out.Clear();
+    auto clipped = [&](TSpan run) -> TSpan {
+      return {std::max(run.x0, pattern_.left()) - pattern_.left(),
+              std::min(run.x1, pattern_.right() + 1) - pattern_.left()};
+    };
     std::size_t next = 0;
     for (int r = 0; r < static_cast<int>(open_.size()); ++r) {
-      // The row's runs in order of their first columns: those put aside, with the open one in its place.
-      TSpan joined{};
-      auto join = [&](TSpan run) {
-        run = {std::max(run.x0, pattern_.left()) - pattern_.left(),
-               std::min(run.x1, pattern_.right() + 1) - pattern_.left()};
-        if (run.x0 >= run.x1) return;
-        if (joined.x0 < joined.x1 && run.x0 <= joined.x1) {
-          joined.x1 = std::max(joined.x1, run.x1);
-          return;
-        }
-        if (joined.x0 < joined.x1) out.Add(joined);
-        joined = run;
-      };
-      const TSpan open = open_[r];
-      bool openJoined = open.x0 >= open.x1;
-      for (; next < aside_.size() && aside_[next].first == r; ++next) {
-        if (!openJoined && open.x0 < aside_[next].second.x0) {
-          join(open);
-          openJoined = true;
-        }
-        join(aside_[next].second);
-      }
-      if (!openJoined) join(open);
-      if (joined.x0 < joined.x1) out.Add(joined);
-      out.EndRow();
+      row.clear();
+      for (; next < aside_.size() && aside_[next].first == r; ++next) InsertInOrder(row, clipped(aside_[next].second));
+      InsertInOrder(row, clipped(open_[r]));
+      AddJoinedRow(row, out);
     }
   }
 
@@ -317,7 +319,7 @@ void TStrokeCanvas::Draw(const QPolygon& line, int penWidth, const QRect& patter
     StrokeDot(points_[i], dot_, penWidth, pattern, runs);
     if (i > 0) StrokeBand(points_[i - 1], points_[i], penWidth, pattern, runs);
   }
-  runs.Take(stroke);
+  runs.Take(stroke, row_);
 }
 
 void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) {
@@ -340,21 +342,9 @@ void TStrokeCanvas::TakeStrokes(int rows, TSpanRows& strokes) {
     // A row meets a few strokes with a span or two each: gathered, put in order and joined where they touch.
     row_.clear();
     for (const TPlaced* p : active_)
-      for (const TSpan& s : p->shape->rows.Row(y - p->top)) {
-        const int x0 = std::max(s.x0 + p->left, 0), x1 = std::min(s.x1 + p->left, p->width);
-        if (x0 >= x1) continue;
-        // Put in order as it comes: a row holds a handful of spans.
-        std::size_t at = row_.size();
-        row_.emplace_back();
-        for (; at > 0 && row_[at - 1].x0 > x0; --at) row_[at] = row_[at - 1];
-        row_[at] = {x0, x1};
-      }
-    for (std::size_t i = 0; i < row_.size();) {
-      TSpan joined = row_[i];
-      for (++i; i < row_.size() && row_[i].x0 <= joined.x1; ++i) joined.x1 = std::max(joined.x1, row_[i].x1);
-      strokes.Add(joined);
-    }
-    strokes.EndRow();
+      for (const TSpan& s : p->shape->rows.Row(y - p->top))
+        InsertInOrder(row_, {std::max(s.x0 + p->left, 0), std::min(s.x1 + p->left, p->width)});
+    AddJoinedRow(row_, strokes);
   }
   Reset();
 }

@@ -53,7 +53,7 @@ class TStrokeCanvas {
   std::vector<TPlaced> placed_;
   std::vector<std::unique_ptr<TShapeStroke>> unkept_;  // strokes too wide to keep, placed until taken
   std::vector<const TPlaced*> active_;                 // the placed strokes that reach the row being merged
-  std::vector<TSpan> row_;                             // that row's spans being merged
+  std::vector<TSpan> row_;                             // one row's spans being merged
   // Keyed by the pen width and the line's points relative to its first one.
   struct TKeyHash {
     std::size_t operator()(const std::vector<int>& key) const;
