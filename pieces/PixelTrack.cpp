@@ -1,7 +1,7 @@
 // The outline tracer: parsing and stroking the outline's curves.
 #include "pieces/PixelTrack.h"
 
-TPixelTrack TrackPixel;
+thread_local TPixelTrack TrackPixel;
 
 void TPixelTrack::Create(int width, int height) {
   Abmp.Width = Abmp.Height = 0;

@@ -56,4 +56,5 @@ struct TPixelTrack {
   void Destroy();
 };
 
-extern TPixelTrack TrackPixel;
+// One per thread, so that pieces can be traced on every core at once.
+extern thread_local TPixelTrack TrackPixel;
