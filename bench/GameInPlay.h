@@ -8,7 +8,7 @@
 #include <QImage>
 #include <random>
 
-#include "game/JigsawOutlines.h"
+#include "pieces/JigsawOutlines.h"
 #include "game/PicPuzzle.h"
 #include "platform/MessageBox.h"
 

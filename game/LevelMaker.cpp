@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "game/Conventions.h"
-#include "game/JigsawOutlines.h"
+#include "pieces/JigsawOutlines.h"
 #include "game/LevelData.h"
 
 namespace {

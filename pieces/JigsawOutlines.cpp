@@ -1,5 +1,5 @@
 // Jigsaw outline generation.
-#include "game/JigsawOutlines.h"
+#include "pieces/JigsawOutlines.h"
 
 #include <QPointF>
 #include <array>

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <random>
 
-#include "game/JigsawOutlines.h"
+#include "pieces/JigsawOutlines.h"
 
 QString RectOutline(int x0, int y0, int x1, int y1) {
   return QString("%1,%2,%3,%2;%3,%2,%3,%4;%3,%4,%1,%4;%1,%4,%1,%2").arg(x0).arg(y0).arg(x1).arg(y1);

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <random>
 
-#include "game/JigsawOutlines.h"
+#include "pieces/JigsawOutlines.h"
 #include "game/LevelData.h"
 #include "pieces/LibStorage.h"
 #include "pieces/PieceCut.h"

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <random>
 
-#include "game/JigsawOutlines.h"
+#include "pieces/JigsawOutlines.h"
 #include "game/LevelCheck.h"
 #include "pieces/OutlinePath.h"
 #include "pieces/PixelTrack.h"

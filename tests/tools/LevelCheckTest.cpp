@@ -6,7 +6,7 @@
 #include <functional>
 #include <random>
 
-#include "game/JigsawOutlines.h"
+#include "pieces/JigsawOutlines.h"
 #include "game/LevelCheck.h"
 #include "game/LevelData.h"
 #include "support/TestFolder.h"
