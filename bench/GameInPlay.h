@@ -8,8 +8,8 @@
 #include <QImage>
 #include <random>
 
+#include "engine/PicPuzzle.h"
 #include "pieces/JigsawOutlines.h"
-#include "game/PicPuzzle.h"
 #include "platform/MessageBox.h"
 
 // The board as the main window lays it out at its usual size.

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "game/LevelSearch.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelSearch.h"
 #include "platform/ProgramFolder.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "platform/Events.h"
 #include "platform/MessageBox.h"
 #include "ui/Anchors.h"

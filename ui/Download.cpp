@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "game/LevelPacks.h"
+#include "engine/level/LevelPacks.h"
 #include "platform/Events.h"
 #include "platform/HttpClient.h"
 #include "platform/IniFile.h"

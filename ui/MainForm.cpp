@@ -9,8 +9,8 @@
 #include <QStringList>
 #include <QWheelEvent>
 
-#include "game/LevelPacks.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelPacks.h"
 #include "platform/Events.h"
 #include "platform/MessageBox.h"
 #include "ui/Anchors.h"

@@ -1,6 +1,6 @@
 // The main window's buttons and wheel: start or continue, pause, bonuses, hint, sound and turning.
-#include "game/LevelLoad.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelLoad.h"
 #include "platform/Events.h"
 #include "platform/MessageBox.h"
 #include "ui/BonusForm.h"

@@ -1,7 +1,7 @@
 // The main window's keys: turning the held piece, pause and full screen, beside the mouse that does the same.
 #include <QKeyEvent>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "platform/MessageBox.h"
 #include "ui/MainForm.h"
 

@@ -4,9 +4,9 @@
 #include <QMimeData>
 #include <optional>
 
-#include "game/LevelLoad.h"
-#include "game/OwnPictures.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelLoad.h"
+#include "engine/level/OwnPictures.h"
 #include "platform/MessageBox.h"
 #include "ui/MainForm.h"
 

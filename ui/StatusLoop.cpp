@@ -1,5 +1,5 @@
 // The main window's 100 ms status loop, which shows the game's state, and the click that acknowledges a message.
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "platform/Events.h"
 #include "ui/BonusForm.h"
 #include "ui/MainForm.h"

@@ -8,8 +8,8 @@
 #include <QThread>
 #include <QVariant>
 
-#include "game/LevelFolder.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelFolder.h"
 #include "platform/Events.h"
 #include "platform/FolderListing.h"
 #include "platform/Jpeg.h"

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "game/LevelFolder.h"
-#include "game/LevelSettings.h"
+#include "engine/level/LevelFolder.h"
+#include "engine/level/LevelSettings.h"
 
 std::vector<TChooserLevel> ReadChooserLevels() {
   std::vector<TChooserLevel> levels;

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <csignal>
 
-#include "game/OwnPictures.h"
-#include "game/SavedGame.h"
+#include "engine/level/OwnPictures.h"
+#include "engine/level/SavedGameFile.h"
 #include "support/TestFolder.h"
 
 namespace {

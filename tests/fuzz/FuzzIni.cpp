@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <exception>
 
-#include "game/LevelSettings.h"
+#include "engine/level/LevelSettings.h"
 #include "platform/BinaryStream.h"
 #include "platform/IniFile.h"
 

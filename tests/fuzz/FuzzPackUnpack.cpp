@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "game/LevelPacks.h"
+#include "engine/level/LevelPacks.h"
 #include "platform/BinaryStream.h"
 #include "platform/ZipArchive.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <exception>
 
-#include "game/LevelData.h"
+#include "engine/level/LevelData.h"
 #include "pieces/PieceCut.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <exception>
 
-#include "game/SavedGame.h"
+#include "engine/level/SavedGameFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

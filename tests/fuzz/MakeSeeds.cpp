@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "game/LevelPacks.h"
+#include "engine/level/LevelPacks.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

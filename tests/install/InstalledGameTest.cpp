@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include "game/LevelFolder.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelFolder.h"
 #include "platform/ProgramFolder.h"
 #include "support/RecordingPlayer.h"
 #include "support/TestProgram.h"

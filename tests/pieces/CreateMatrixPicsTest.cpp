@@ -4,10 +4,10 @@
 #include <QTimer>
 
 #include "OutlineFixtures.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/board/BoardCut.h"
 #include "pieces/PieceCut.h"
 #include "platform/Random.h"
-#include "play/CutPieces.h"
 #include "support/GameFixture.h"
 
 namespace {

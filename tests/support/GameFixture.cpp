@@ -1,7 +1,7 @@
 // A game ready to play in a throw-away program folder.
 #include "GameFixture.h"
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 
 void GameFixture::SetUp() {
   board = std::make_unique<TImage32>();

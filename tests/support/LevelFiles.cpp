@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QtEndian>
 
-#include "game/LevelData.h"
+#include "engine/level/LevelData.h"
 
 QByteArray SquareLevelBytes() {
   TLevelData data;

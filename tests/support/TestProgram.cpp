@@ -1,7 +1,7 @@
 // The game as a freshly started program in a throw-away folder.
 #include "TestProgram.h"
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
 
 void ResetPuzzle() {

@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <random>
 
+#include "engine/level/LevelData.h"
 #include "pieces/JigsawOutlines.h"
-#include "game/LevelData.h"
 #include "pieces/LibStorage.h"
 #include "pieces/PieceCut.h"
 #include "platform/Jpeg.h"

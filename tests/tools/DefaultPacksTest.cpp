@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/LevelCheck.h"
-#include "game/LevelData.h"
-#include "game/LevelFolder.h"
-#include "game/LevelPacks.h"
-#include "game/LevelSettings.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelCheck.h"
+#include "engine/level/LevelData.h"
+#include "engine/level/LevelFolder.h"
+#include "engine/level/LevelPacks.h"
+#include "engine/level/LevelSettings.h"
 #include "pieces/PieceCut.h"
 #include "platform/ProgramFolder.h"
 #include "support/SourceTree.h"

@@ -4,8 +4,8 @@
 #include <QPoint>
 #include <random>
 
+#include "engine/level/LevelCheck.h"
 #include "pieces/JigsawOutlines.h"
-#include "game/LevelCheck.h"
 #include "pieces/OutlinePath.h"
 #include "pieces/PixelTrack.h"
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <random>
 
+#include "engine/level/LevelCheck.h"
+#include "engine/level/LevelData.h"
 #include "pieces/JigsawOutlines.h"
-#include "game/LevelCheck.h"
-#include "game/LevelData.h"
 #include "support/TestFolder.h"
 
 namespace {

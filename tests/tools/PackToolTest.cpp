@@ -9,7 +9,7 @@
 #include <QJsonObject>
 #include <QPainter>
 
-#include "game/LevelData.h"
+#include "engine/level/LevelData.h"
 #include "platform/ZipArchive.h"
 #include "support/PackTool.h"
 #include "support/SourceTree.h"

@@ -5,8 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "game/PicPuzzle.h"
-#include "game/SavedGame.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/SavedGameFile.h"
 #include "support/PackTool.h"
 #include "support/TestFolder.h"
 

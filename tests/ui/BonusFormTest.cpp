@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "platform/ZipArchive.h"
 #include "support/GameFixture.h"
 #include "support/LoopbackServer.h"

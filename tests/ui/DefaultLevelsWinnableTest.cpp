@@ -13,9 +13,9 @@
 #include <cmath>
 #include <optional>
 
-#include "game/LevelFolder.h"
-#include "game/LevelSettings.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelFolder.h"
+#include "engine/level/LevelSettings.h"
 #include "pieces/RotLayer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "game/LevelPacks.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelPacks.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ZipArchive.h"

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QTimer>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
 #include "support/RecordingPlayer.h"
 #include "support/TestProgram.h"

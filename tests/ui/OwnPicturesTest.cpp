@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QUrl>
 
-#include "game/LevelFolder.h"
-#include "game/LevelSettings.h"
-#include "game/OwnPictures.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelFolder.h"
+#include "engine/level/LevelSettings.h"
+#include "engine/level/OwnPictures.h"
 #include "support/RecordingPlayer.h"
 #include "support/TestProgram.h"
 #include "support/WindowFixture.h"

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "support/LoopbackServer.h"

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "pieces/RotLayer.h"
 #include "platform/ProgramFolder.h"
 #include "support/RecordingPlayer.h"

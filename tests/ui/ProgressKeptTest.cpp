@@ -7,9 +7,9 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include "game/LevelFolder.h"
-#include "game/PicPuzzle.h"
-#include "game/SavedGame.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelFolder.h"
+#include "engine/level/SavedGameFile.h"
 #include "platform/ProgramFolder.h"
 #include "support/RecordingPlayer.h"
 #include "support/SourceTree.h"

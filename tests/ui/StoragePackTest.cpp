@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game/LevelData.h"
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
+#include "engine/level/LevelData.h"
 #include "support/GameFixture.h"
 #include "ui/BonusButton.h"
 #include "ui/BonusForm.h"

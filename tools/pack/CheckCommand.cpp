@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "game/LevelCheck.h"
-#include "game/LevelFolder.h"
-#include "game/LevelPacks.h"
+#include "engine/level/LevelCheck.h"
+#include "engine/level/LevelFolder.h"
+#include "engine/level/LevelPacks.h"
 #include "platform/ZipArchive.h"
 #include "tools/pack/Commands.h"
 

@@ -10,9 +10,9 @@
 #include <QJsonObject>
 #include <cstdio>
 
-#include "game/LevelData.h"
-#include "game/LevelFolder.h"
-#include "game/LevelSettings.h"
+#include "engine/level/LevelData.h"
+#include "engine/level/LevelFolder.h"
+#include "engine/level/LevelSettings.h"
 #include "pieces/LibStorage.h"
 #include "pieces/PieceCut.h"
 #include "platform/BinaryStream.h"

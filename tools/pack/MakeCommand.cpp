@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <random>
 
-#include "game/LevelMaker.h"
-#include "game/LevelSettings.h"
+#include "engine/level/LevelMaker.h"
+#include "engine/level/LevelSettings.h"
 #include "platform/IniFile.h"
 #include "platform/ZipArchive.h"
 #include "tools/pack/Commands.h"

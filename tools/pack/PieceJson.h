@@ -3,6 +3,6 @@
 
 #include <QJsonObject>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 
 QJsonObject PieceJson(const TPicClip& piece);

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "game/SavedGame.h"
+#include "engine/level/SavedGameFile.h"
 #include "tools/pack/Commands.h"
 #include "tools/pack/PieceJson.h"
 

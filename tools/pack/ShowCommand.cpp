@@ -4,7 +4,7 @@
 #include <QJsonObject>
 #include <cstdio>
 
-#include "game/LevelData.h"
+#include "engine/level/LevelData.h"
 #include "tools/pack/Commands.h"
 #include "tools/pack/PieceJson.h"
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "game/PicPuzzle.h"
+#include "engine/PicPuzzle.h"
 #include "pieces/RotLayer.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"

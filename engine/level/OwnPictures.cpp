@@ -1,0 +1,77 @@
+// A level of "Мои картинки" from a picture file, made by the pack tool's own level maker.
+#include "engine/level/OwnPictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <algorithm>
+#include <random>
+#include <stdexcept>
+
+#include "engine/level/LevelFolder.h"
+#include "engine/level/LevelMaker.h"
+#include "engine/level/LevelSearch.h"
+#include "platform/BinaryStream.h"
+
+namespace {
+constexpr int kFewestPerSide = 3;
+constexpr int kMostPerSide = 6;
+constexpr int kPixelsPerPiece = 200;
+const QString kIdPrefix = QStringLiteral("moi_");
+
+// The next free number of the theme: one past the highest "moi_N" level in the folder.
+int NextOwnNumber(const QString& folder) {
+  static const QRegularExpression ownId("^moi_(\\d+)$");
+  int highest = 0;
+  for (const QString& name : ListLevelFiles(folder)) {
+    const QRegularExpressionMatch match = ownId.match(LevelBaseName(name));
+    if (match.hasMatch()) highest = std::max(highest, match.captured(1).toInt());
+  }
+  return highest + 1;
+}
+}  // namespace
+
+int OwnPictureGrid(QSize pictureSize) {
+  const int side = std::min(pictureSize.width(), pictureSize.height()) / kPixelsPerPiece;
+  return std::clamp(side, kFewestPerSide, kMostPerSide);
+}
+
+bool IsPictureFileName(const QString& fileName) {
+  const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
+  return !suffix.isEmpty() && QImageReader::supportedImageFormats().contains(suffix);
+}
+
+TOwnLevel AddOwnPicture(const QString& path) {
+  QImage picture;
+  try {
+    picture = ReadSourcePicture(path);
+  } catch (const std::exception&) {
+    throw std::runtime_error(
+        QString("Не удалось прочитать картинку %1").arg(QDir::toNativeSeparators(path)).toStdString());
+  }
+  const QString folder = LevelDataFolder();
+  if (!QDir().mkpath(folder))
+    throw std::runtime_error(
+        QString("Не удалось создать папку %1").arg(QDir::toNativeSeparators(folder)).toStdString());
+
+  TOwnLevel own;
+  own.level = NextOwnNumber(folder);
+  own.id = kIdPrefix + QString("%1").arg(own.level, 4, 10, QChar('0'));
+  TLevelPlan plan;
+  plan.base = own.id;
+  plan.level = own.level;
+  plan.info = QFileInfo(path).completeBaseName();
+  plan.cols = plan.rows = OwnPictureGrid(picture.size());
+  plan.time = DefaultLevelTime(plan.cols, plan.rows);
+  // An own picture is for pleasure: no tray, pieces start upright.
+  plan.tray = 0;
+  plan.angle = 0;
+  std::mt19937 random(std::random_device{}());
+  // The INI file comes last: until it is there, the level does not exist for the game.
+  WriteFileAtomically(folder + own.id + ".jpg", LevelPictureBytes(picture));
+  WriteFileAtomically(folder + own.id + ".level", LevelDataBytesFor(plan, random));
+  WriteFileAtomically(folder + own.id + ".ini", LevelIniBytes(kOwnPicturesPack, plan));
+  ForgetReadLevels();
+  return own;
+}
