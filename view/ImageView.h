@@ -15,6 +15,8 @@
 #include "view/Bitmap32.h"
 #include "view/Layers.h"
 
+class TImage32;
+
 using TImageMouseEvent =
     std::function<void(TImage32* sender, TMouseButton button, TShiftState shift, int x, int y, TCustomLayer* layer)>;
 using TImageMouseMoveEvent =
@@ -22,7 +24,7 @@ using TImageMouseMoveEvent =
 using TNotifyEvent = std::function<void(QObject* sender)>;
 
 // The image control: its bitmap fitted by scale mode and alignment, layers painted above, mouse routed to layers.
-class TImage32 : public QWidget {
+class TImage32 : public QWidget, public TLayerHost {
   Q_OBJECT
 
  public:
@@ -49,8 +51,8 @@ class TImage32 : public QWidget {
   QPointF ControlToBitmap(QPointF p) const;
   QPoint BitmapToControl(QPoint p) const;
   QPointF BitmapToControl(QPointF p) const;
-  QPointF ViewportScale() const;
-  QPointF ViewportShift() const;
+  QPointF ViewportScale() const override;
+  QPointF ViewportShift() const override;
   // Drops the cached transform; the next conversion recomputes it.
   void InvalidateCache() { cacheValid_ = false; }
 
@@ -58,9 +60,9 @@ class TImage32 : public QWidget {
   void EndUpdate();
   int UpdateCount() const { return updateCount_; }
   // A change of the bitmap, the geometry or the layer stack: invalidates the control unless inside an update bracket.
-  void Changed();
+  void Changed() override;
   // A change of one layer: invalidates where it was and where it is now, unless inside an update bracket.
-  void LayerChanged(TCustomLayer* layer);
+  void LayerChanged(TCustomLayer* layer) override;
   // Paints at once, whatever the update count, everything that changed since the last invalidation.
   void RepaintNow();
 

@@ -1,7 +1,7 @@
 // The layer stack of a view and the base layer: order, options, ownership and the mouse handlers of one layer.
 #include <algorithm>
 
-#include "view/ImageView.h"
+#include "view/Layers.h"
 
 TCustomLayer::TCustomLayer(TLayerCollection* collection) {
   if (collection) collection->Insert(this);
@@ -66,7 +66,7 @@ void TCustomLayer::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
   if (auto handler = OnMouseUp) handler(this, button, shift, x, y);
 }
 
-TLayerCollection::TLayerCollection(TImage32* owner) : owner_(owner) {}
+TLayerCollection::TLayerCollection(TLayerHost* owner) : owner_(owner) {}
 
 TLayerCollection::~TLayerCollection() { Clear(); }
 

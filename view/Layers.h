@@ -10,9 +10,22 @@
 #include <optional>
 #include <vector>
 
-class TImage32;
 class TLayerCollection;
 class TCustomLayer;
+
+// What a layer stack needs of the view that shows it. The view implements it, so the stack knows no widget.
+class TLayerHost {
+ public:
+  // Anything in the stack changed / one layer changed itself.
+  virtual void Changed() = 0;
+  virtual void LayerChanged(TCustomLayer* layer) = 0;
+  // The view's bitmap-to-control transform.
+  virtual QPointF ViewportScale() const = 0;
+  virtual QPointF ViewportShift() const = 0;
+
+ protected:
+  ~TLayerHost() = default;
+};
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 // Shift state bits.
@@ -59,7 +72,7 @@ class TCustomLayer {
   // Reports the layer as changed: the view repaints where it was and where it is now, unless inside an update bracket.
   virtual void Changed();
   // Draws the layer into the view's buffer (Format_RGB32, the control's size), touching only pixels inside clip.
-  virtual void Paint(QImage& buffer, const QRect& clip) {}
+  virtual void Paint(QImage&, const QRect&) {}
   // The control pixels Paint may touch as the layer stands now; none when that cannot be told (then a change of the
   // layer repaints the whole view).
   virtual std::optional<QRect> PaintExtent() const { return std::nullopt; }
@@ -76,7 +89,7 @@ class TCustomLayer {
   void DeleteLater();
 
  protected:
-  virtual bool DoHitTest(int x, int y) { return true; }
+  virtual bool DoHitTest(int, int) { return true; }
 
  private:
   friend class TLayerCollection;
@@ -91,12 +104,11 @@ class TCustomLayer {
 // The ordered layer stack of a view: index 0 is drawn first, the last index is hit first. Owns its layers.
 class TLayerCollection {
  public:
-  explicit TLayerCollection(TImage32* owner = nullptr);
+  explicit TLayerCollection(TLayerHost* owner = nullptr);
   ~TLayerCollection();
   TLayerCollection(const TLayerCollection&) = delete;
   TLayerCollection& operator=(const TLayerCollection&) = delete;
 
-  TImage32* Owner() const { return owner_; }
   int Count() const { return static_cast<int>(items_.size()); }
   TCustomLayer* Items(int index) const { return items_.at(index); }
   // Frees every layer, from the top down.
@@ -109,7 +121,7 @@ class TLayerCollection {
   // The topmost layer with mouse events on whose hit test accepts the control point, or none.
   TCustomLayer* FindLayerAtPos(int x, int y) const;
 
-  // The owning view's cached transform; (1, 1) and (0, 0) without a view.
+  // The owning view's transform; (1, 1) and (0, 0) without a view.
   QPointF GetViewportScale() const;
   QPointF GetViewportShift() const;
 
@@ -127,7 +139,7 @@ class TLayerCollection {
   void Remove(TCustomLayer* layer);
   void Move(TCustomLayer* layer, int index);
 
-  TImage32* owner_;
+  TLayerHost* owner_;
   std::vector<TCustomLayer*> items_;
   std::vector<std::unique_ptr<TCustomLayer>> removed_;
   TCustomLayer* listener_ = nullptr;
