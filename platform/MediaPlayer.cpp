@@ -1,9 +1,7 @@
-// Queued end-of-play notifications and the factory that picks the game's audio player.
+// Queued end-of-play notifications.
 #include "platform/MediaPlayer.h"
 
 #include <QMetaObject>
-
-#include "platform/SdlMediaPlayer.h"
 
 void TMediaPlayer::PostNotify(TMPNotifyValue value) {
   const int commandsAtEnd = commands_;
@@ -16,17 +14,3 @@ void TMediaPlayer::Deliver(TMPNotifyValue value, int commandsAtEnd) {
   notifyValue_ = value;
   if (OnNotify) OnNotify(this);
 }
-
-namespace {
-TMediaPlayerFactory& Factory() {
-  static TMediaPlayerFactory factory;
-  return factory;
-}
-}  // namespace
-
-TMediaPlayer* CreateMediaPlayer(QObject* owner) {
-  if (Factory()) return Factory()(owner);
-  return new TSdlMediaPlayer(owner);
-}
-
-void SetMediaPlayerFactory(TMediaPlayerFactory factory) { Factory() = std::move(factory); }

@@ -46,8 +46,3 @@ class TMediaPlayer : public QObject {
   TMPNotifyValue notifyValue_ = nvSuccessful;
   std::atomic<int> commands_{0};
 };
-
-// Makes the player the game uses; tests install a recording one. None restores the real player.
-using TMediaPlayerFactory = std::function<TMediaPlayer*(QObject* owner)>;
-TMediaPlayer* CreateMediaPlayer(QObject* owner);
-void SetMediaPlayerFactory(TMediaPlayerFactory factory);

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <stdexcept>
 
+#include "platform/MediaPlayerFactory.h"
+
 namespace {
 QStringList& MissingFiles() {
   static QStringList missing;
