@@ -24,7 +24,7 @@
 #include "ui/StoragePack.h"
 
 TBonusForm* BonusForm = nullptr;
-int mstate = 0;
+TBonusClose mstate = msNothing;
 
 namespace {
 constexpr QSize kDesignClient(801, 514);
@@ -157,7 +157,7 @@ void TBonusForm::BuildControls() {
 void TBonusForm::FormCreate() { Background->SetPicture(QPixmap::fromImage(LoadResourcePicture(kPanelTexture))); }
 
 void TBonusForm::FormActivate() {
-  mstate = 0;
+  mstate = msNothing;
   const TBonusPrices prices = BonusPrices(Puzzle.ColCount, Puzzle.RowCount);
   AddTimeButton->Tag = prices.addTime;
   AddTimeButton->setText("Добавить 5 минут времени за " + QString::number(prices.addTime) + " звезд");
@@ -172,8 +172,8 @@ void TBonusForm::FormResize() {
 
 void TBonusForm::FormClose() {
   Puzzle.GameStatus.Fname = FileNameEdit->text();
-  if (mstate == 1 && MainForm) RunReported([] { MainForm->BmpButton1Click(); });
-  if (mstate == 2) RunReported([] { Puzzle.winGame(); });
+  if (mstate == msStartChosenLevel && MainForm) RunReported([] { MainForm->BmpButton1Click(); });
+  if (mstate == msWinLevel) RunReported([] { Puzzle.winGame(); });
 }
 
 void TBonusForm::SetStarButtonsEnabled(bool on) {
@@ -200,19 +200,19 @@ void TBonusForm::SkipLevelButtonClick() {
   Puzzle.GameStatus.Score -= price;
   close();
   ProcessPendingEvents();
-  mstate = 2;
+  mstate = msWinLevel;
 }
 
 void TBonusForm::BonusStarButtonClick() { Puzzle.GameStatus.Score += 1; }
 
 void TBonusForm::ChooseButtonClick() {
   hide();
-  int chosen = -1;
+  int chosen = msChooserCancelled;
   if (StoragePack) {
     StoragePack->exec();
     chosen = StoragePack->Tag;
   }
-  mstate = chosen;
+  mstate = static_cast<TBonusClose>(chosen);
   close();
   ProcessPendingEvents();
 }

@@ -10,8 +10,14 @@ class QPushButton;
 class TBackgroundPanel;
 class TBonusButton;
 
-// What the bonus window's closing does: 0 nothing, 1 start the level the chooser set, 2 end the level as won.
-extern int mstate;
+// What the bonus window's closing does. The chooser's result (its tag, 1 or -1) is stored as it comes.
+enum TBonusClose : int {
+  msChooserCancelled = -1,
+  msNothing = 0,
+  msStartChosenLevel = 1,  // start the level the chooser set
+  msWinLevel = 2,          // end the level as won (a skip was bought)
+};
+extern TBonusClose mstate;
 
 struct TBonusPrices {
   int addTime;

@@ -91,7 +91,7 @@ TEST_F(BonusFromMainWindow, ABoughtPictureClosesBothWindowsAndStartsThatLevel) {
   });
   EXPECT_FALSE(chooser->isVisible());
   EXPECT_FALSE(bonus->isVisible());
-  EXPECT_EQ(mstate, 1);
+  EXPECT_EQ(mstate, msStartChosenLevel);
   EXPECT_EQ(Puzzle.GameStatus.Score, 60);
   EXPECT_EQ(Puzzle.Pack, "Море");
   EXPECT_EQ(Puzzle.level, 4);
@@ -109,7 +109,7 @@ TEST_F(BonusFromMainWindow, LeavingTheChooserWhilePlayingContinuesThePausedLevel
     chooser->close();
   });
   EXPECT_EQ(stepInChooser, stPaused);
-  EXPECT_EQ(mstate, -1);
+  EXPECT_EQ(mstate, msChooserCancelled);
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
   EXPECT_EQ(Puzzle.Im_bkg_Path, playing);
   EXPECT_EQ(Puzzle.GameStatus.Score, 100);

@@ -86,9 +86,9 @@ TEST_F(BonusWindow, EveryControlSitsAtItsDesignPlace) {
 TEST_F(BonusWindow, EachShowingPricesTheButtonsByTheCurrentLevel) {
   Puzzle.ColCount = 5;
   Puzzle.RowCount = 5;
-  mstate = 2;
+  mstate = msWinLevel;
   ShowAndDo([&] {
-    EXPECT_EQ(mstate, 0);
+    EXPECT_EQ(mstate, msNothing);
     EXPECT_EQ(form->AddTimeButton->Tag, 63);
     EXPECT_EQ(form->AddTimeButton->text(), "Добавить 5 минут времени за 63 звезд");
     EXPECT_EQ(form->SkipLevelButton->Tag, 125);
