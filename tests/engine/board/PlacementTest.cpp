@@ -1,7 +1,6 @@
-// Locking pieces into their homes, winning, the hint, and placing the pieces of a resumed game.
-#include <QFile>
-
+// Locking pieces into their homes, winning, and placing the pieces of a resumed game.
 #include "PieceFixture.h"
+#include "view/ImageView.h"
 
 namespace {
 using Placement = PieceFixture;
@@ -167,46 +166,4 @@ TEST_F(Placement, ThumbnailsStartLeftOfTheTrayAndResumeTwentyPixelsOn) {
   EXPECT_EQ(board->Layers().Count(), 0);
 }
 
-class Hint : public PieceFixture {
- protected:
-  void SetUp() override {
-    PieceFixture::SetUp();
-    QImage marker(20, 20, QImage::Format_RGB32);
-    marker.fill(Qt::white);
-    marker.setPixel(10, 10, qRgb(200, 0, 0));
-    ASSERT_TRUE(QDir().mkpath(folder.File("resources/backgrd")));
-    ASSERT_TRUE(marker.save(folder.File("resources/backgrd/search.bmp"), "BMP"));
-    AddPiece(60, 40, 100, 200).Loc_bkg = {400, 400, 0, 0};
-    Puzzle.CreateLayerIm_bkg();
-  }
-};
-
-TEST_F(Hint, ShowsNothingWithAnEmptyHand) {
-  Puzzle.GameStatus.PicLayer_Index = -1;
-  Puzzle.GameStatus.Last_PicLayer_Index = -1;
-  EXPECT_EQ(Puzzle.HelpClick(), 0);
-}
-
-TEST_F(Hint, ShowsTheMarkerForThePieceReleasedLastAndLeavesTheBoardAsItWas) {
-  Puzzle.GameStatus.PicLayer_Index = -1;
-  Puzzle.GameStatus.Last_PicLayer_Index = 0;
-  EXPECT_EQ(Puzzle.HelpClick(), 1);
-  EXPECT_EQ(Puzzle.GameStatus.PicLayer_Index, 0);
-  EXPECT_EQ(board->Layers().Count(), 1);
-  EXPECT_EQ(board->UpdateCount(), 0);
-}
-
-TEST_F(Hint, DoesNothingWhilePaused) {
-  Puzzle.GameStatus.PicLayer_Index = 0;
-  Puzzle.GameStatus.IdStep = stPaused;
-  EXPECT_EQ(Puzzle.HelpClick(), 0);
-}
-
-TEST_F(Hint, UnreadableMarkerLeavesTheBoardAndChargesNothing) {
-  QFile::remove(folder.File("resources/backgrd/search.bmp"));
-  Puzzle.GameStatus.PicLayer_Index = 0;
-  EXPECT_EQ(Puzzle.HelpClick(), 0);
-  EXPECT_EQ(board->Layers().Count(), 1);
-  EXPECT_EQ(board->UpdateCount(), 0);
-}
 }  // namespace
