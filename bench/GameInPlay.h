@@ -11,6 +11,7 @@
 #include "engine/PicPuzzle.h"
 #include "pieces/JigsawOutlines.h"
 #include "platform/MessageBox.h"
+#include "view/ImageView.h"
 
 // The board as the main window lays it out at its usual size.
 inline constexpr int kBoardSide = 583;

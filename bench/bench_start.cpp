@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "GameInPlay.h"
+#include "view/ImageView.h"
 
 namespace {
 void BM_LevelStart(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "GameInPlay.h"
+#include "view/ImageView.h"
 
 namespace {
 int GridSide(const benchmark::State& state) { return static_cast<int>(std::lround(std::sqrt(state.range(0)))); }

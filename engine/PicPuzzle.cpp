@@ -1,6 +1,16 @@
 // The one game object, the level clock counters, and the chores shared by the life-cycle operations.
 #include "engine/PicPuzzle.h"
 
+#include <QTimer>
+
+#include "platform/MediaPlayer.h"
+#include "view/ImageView.h"
+
+TPicPuzzle::TPicPuzzle() = default;
+TPicPuzzle::~TPicPuzzle() = default;
+TPicPuzzle::TPicPuzzle(TPicPuzzle&&) noexcept = default;
+TPicPuzzle& TPicPuzzle::operator=(TPicPuzzle&&) noexcept = default;
+
 TPicPuzzle Puzzle;
 int msec = 0;
 int sec = 0;

@@ -8,11 +8,12 @@
 #include "engine/Conventions.h"
 #include "pieces/Geometry.h"
 #include "view/Bitmap32.h"
-#include "view/ImageView.h"
+#include "view/Layers.h"
 
 class QObject;
 class QTimer;
 class TMediaPlayer;
+class TImage32;
 class TRotLayer;
 
 // Step codes of GameStatus.IdStep; the values are stored in saved games and level data files.
@@ -91,12 +92,19 @@ struct TSavedFields : TLevelFields {
 
 class TPicPuzzle : public TSavedFields {
  public:
-  TMediaPlayer* MediaPlayerEFF = nullptr;
-  TMediaPlayer* MediaPlayerBKG = nullptr;
+  // Out of line: the players and timers are complete only there.
+  TPicPuzzle();
+  ~TPicPuzzle();
+  TPicPuzzle(TPicPuzzle&&) noexcept;
+  TPicPuzzle& operator=(TPicPuzzle&&) noexcept;
+
+  // Made by Create, freed by Destroy.
+  std::unique_ptr<TMediaPlayer> MediaPlayerEFF;
+  std::unique_ptr<TMediaPlayer> MediaPlayerBKG;
   TImage32* Im_Bkg = nullptr;
   TImage32* Im_list = nullptr;
-  QTimer* Timer = nullptr;
-  QTimer* Clock = nullptr;
+  std::unique_ptr<QTimer> Timer;
+  std::unique_ptr<QTimer> Clock;
 
   // Life cycle.
   void Create(TImage32* InterfaceContainer, TImage32* Interfacelist);

@@ -14,15 +14,15 @@ void TPicPuzzle::MediaPlayerBKGNotify(QObject* Sender) {
 }
 
 void TPicPuzzle::MuteON() {
-  if (!HasMusic(MediaPlayerBKG)) return;
+  if (!HasMusic(MediaPlayerBKG.get())) return;
   MediaPlayerBKG->Stop();
   MediaPlayerBKG->Tag = 1;
 }
 
 void TPicPuzzle::MuteOFF() {
-  if (!HasMusic(MediaPlayerBKG)) return;
+  if (!HasMusic(MediaPlayerBKG.get())) return;
   MediaPlayerBKG->Tag = 0;
   MediaPlayerBKG->Play();
 }
 
-bool TPicPuzzle::issound() { return !HasMusic(MediaPlayerBKG); }
+bool TPicPuzzle::issound() { return !HasMusic(MediaPlayerBKG.get()); }

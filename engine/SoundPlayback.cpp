@@ -18,9 +18,9 @@ bool OpenOrSayOnce(TMediaPlayer* player, const QString& file) {
 }  // namespace
 
 void TPicPuzzle::OpenAndPlayBackground(const QString& file) {
-  if (OpenOrSayOnce(MediaPlayerBKG, file) && MediaPlayerBKG->Tag != 1) MediaPlayerBKG->Play();
+  if (OpenOrSayOnce(MediaPlayerBKG.get(), file) && MediaPlayerBKG->Tag != 1) MediaPlayerBKG->Play();
 }
 
 void TPicPuzzle::PlayEffect(const QString& relativeFile) {
-  if (OpenOrSayOnce(MediaPlayerEFF, ResourceFolder() + relativeFile)) MediaPlayerEFF->Play();
+  if (OpenOrSayOnce(MediaPlayerEFF.get(), ResourceFolder() + relativeFile)) MediaPlayerEFF->Play();
 }

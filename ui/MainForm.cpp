@@ -17,6 +17,7 @@
 #include "ui/BackgroundPanel.h"
 #include "ui/RaisedLabel.h"
 #include "ui/ResourcePicture.h"
+#include "view/ImageView.h"
 
 TMainForm* MainForm = nullptr;
 

@@ -6,6 +6,7 @@
 #include "engine/PicPuzzle.h"
 #include "engine/board/IdlePump.h"
 #include "pieces/PieceCut.h"
+#include "view/ImageView.h"
 
 namespace {
 bool cutting = false;

@@ -6,6 +6,7 @@
 #include "pieces/LibStorage.h"
 #include "pieces/PieceCut.h"
 #include "pieces/RotLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr float kThumbnailCentre = kThumbSize / 2.0f;

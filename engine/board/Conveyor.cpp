@@ -2,12 +2,13 @@
 #include "engine/PicPuzzle.h"
 #include "pieces/PieceCut.h"
 #include "pieces/RotLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr float kTrackY = 30;
 }  // namespace
 
-void TPicPuzzle::TimerTick(QObject* Sender) {
+void TPicPuzzle::TimerTick(QObject*) {
   TLayerCollection& tray = Im_list->Layers();
   // One repaint for the whole tick: nobody sees the half steps between two paints.
   Im_list->BeginUpdate();

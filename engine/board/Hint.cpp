@@ -7,6 +7,7 @@
 #include "pieces/RotLayer.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr int kShowMilliseconds = 400;

@@ -4,6 +4,7 @@
 
 #include "engine/PicPuzzle.h"
 #include "pieces/RotLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr int kFrameWidth = 4;
@@ -47,7 +48,7 @@ void TPicPuzzle::TakeLastPieceIntoHand() {
     GameStatus.PicLayer_Index = GameStatus.Last_PicLayer_Index;
 }
 
-void TPicPuzzle::LayerMouseDown(TCustomLayer* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TPicPuzzle::LayerMouseDown(TCustomLayer* Sender, TMouseButton, TShiftState, int, int) {
   PlayEffect(kPressEffect);
   auto* pressed = dynamic_cast<TRotLayer*>(Sender);
   if (!pressed) return;
@@ -72,7 +73,7 @@ void TPicPuzzle::LayerMouseDown(TCustomLayer* Sender, TMouseButton Button, TShif
   }
 }
 
-void TPicPuzzle::LayerMouseUp(TCustomLayer* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TPicPuzzle::LayerMouseUp(TCustomLayer* Sender, TMouseButton, TShiftState, int, int) {
   auto* released = dynamic_cast<TRotLayer*>(Sender);
   if (!released) return;
   TLayerCollection& board = Im_Bkg->Layers();
@@ -91,7 +92,7 @@ void TPicPuzzle::LayerMouseUp(TCustomLayer* Sender, TMouseButton Button, TShiftS
   GameStatus.PicLayer_Index = -1;
 }
 
-void TPicPuzzle::Im_listLayerMouseDown(TCustomLayer* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+void TPicPuzzle::Im_listLayerMouseDown(TCustomLayer* Sender, TMouseButton, TShiftState, int, int) {
   auto* thumbnail = dynamic_cast<TRotLayer*>(Sender);
   if (!thumbnail) return;
   const int t = thumbnail->Tag;
@@ -126,12 +127,12 @@ void TPicPuzzle::Im_listLayerMouseDown(TCustomLayer* Sender, TMouseButton Button
   AttachLooseHandlers(layer);
 }
 
-void TPicPuzzle::Im_BkgMouseDown(TImage32* Sender, TMouseButton Button, TShiftState Shift, int X, int Y,
+void TPicPuzzle::Im_BkgMouseDown(TImage32*, TMouseButton, TShiftState, int, int,
                                  TCustomLayer* Layer) {
   if (!Layer) SetSelection(nullptr);
 }
 
-void TPicPuzzle::Im_BkgMouseMove(TImage32* Sender, TShiftState Shift, int X, int Y, TCustomLayer* Layer) {
+void TPicPuzzle::Im_BkgMouseMove(TImage32*, TShiftState, int X, int Y, TCustomLayer* Layer) {
   X = std::clamp(X, 0, Im_Bkg->width());
   Y = std::clamp(Y, 0, Im_Bkg->height());
   const QPoint at = Im_Bkg->ControlToBitmap(QPoint(X, Y));
@@ -147,7 +148,7 @@ void TPicPuzzle::Im_BkgMouseMove(TImage32* Sender, TShiftState Shift, int X, int
   Im_Bkg->RepaintNow();
 }
 
-void TPicPuzzle::Im_BkgDblClick(QObject* Sender) {
+void TPicPuzzle::Im_BkgDblClick(QObject*) {
   TLayerCollection& board = Im_Bkg->Layers();
   std::vector<TCustomLayer*> loose;
   for (int i = 0; i < board.Count(); ++i)

@@ -4,6 +4,7 @@
 
 #include "engine/PicPuzzle.h"
 #include "pieces/RotLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr int kLockReward = 10;

@@ -10,9 +10,10 @@
 #include "platform/Bmp.h"
 #include "platform/Events.h"
 #include "platform/Jpeg.h"
-#include "platform/MediaPlayer.h"
+#include "platform/MediaPlayerFactory.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "view/ImageView.h"
 
 namespace {
 // Line breaks inside the game's messages are line feed then carriage return.
@@ -41,16 +42,16 @@ void TPicPuzzle::Create(TImage32* InterfaceContainer, TImage32* Interfacelist) {
   ConnectBoardHandlers();
   Im_list = Interfacelist;
 
-  Timer = new QTimer(Im_list);
-  QObject::connect(Timer, &QTimer::timeout, Im_list, [this] { TimerTick(Timer); });
-  Clock = new QTimer(Im_list);
+  Timer = std::make_unique<QTimer>();
+  QObject::connect(Timer.get(), &QTimer::timeout, Im_list, [this] { TimerTick(Timer.get()); });
+  Clock = std::make_unique<QTimer>();
   Clock->setInterval(kClockInterval);
-  QObject::connect(Clock, &QTimer::timeout, Im_list, [this] { ClockTick(Clock); });
+  QObject::connect(Clock.get(), &QTimer::timeout, Im_list, [this] { ClockTick(Clock.get()); });
 
   ResetClock();
 
-  MediaPlayerEFF = CreateMediaPlayer(Im_Bkg);
-  MediaPlayerBKG = CreateMediaPlayer(Im_Bkg);
+  MediaPlayerEFF.reset(CreateMediaPlayer(nullptr));
+  MediaPlayerBKG.reset(CreateMediaPlayer(nullptr));
   MediaPlayerBKG->OnNotify = [this](TMediaPlayer* sender) { MediaPlayerBKGNotify(sender); };
   MediaPlayerBKG->Tag = 0;
 
@@ -62,14 +63,10 @@ void TPicPuzzle::Create(TImage32* InterfaceContainer, TImage32* Interfacelist) {
 void TPicPuzzle::Destroy() {
   ClearBoard();
   ReleasePieces();
-  delete Timer;
-  Timer = nullptr;
-  delete Clock;
-  Clock = nullptr;
-  delete MediaPlayerEFF;
-  MediaPlayerEFF = nullptr;
-  delete MediaPlayerBKG;
-  MediaPlayerBKG = nullptr;
+  Timer.reset();
+  Clock.reset();
+  MediaPlayerEFF.reset();
+  MediaPlayerBKG.reset();
   ResetClock();
   GameStatus.IdStep = stIdle;
   GameStatus.msg = "null";
@@ -237,7 +234,7 @@ void TPicPuzzle::StartTimers() {
   Clock->start();
 }
 
-void TPicPuzzle::ClockTick(QObject* Sender) {
+void TPicPuzzle::ClockTick(QObject*) {
   if (msec == 9) ++sec;
   msec = msec < 9 ? msec + 1 : 0;
   if (sec == 60) {

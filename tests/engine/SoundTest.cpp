@@ -9,12 +9,13 @@
 #include "platform/Events.h"
 #include "support/GameFixture.h"
 #include "support/RecordingPlayer.h"
+#include "view/ImageView.h"
 
 namespace {
 class SoundTest : public GameFixture {
  protected:
-  RecordingPlayer& Music() { return *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerBKG); }
-  RecordingPlayer& Effects() { return *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerEFF); }
+  RecordingPlayer& Music() { return *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerBKG.get()); }
+  RecordingPlayer& Effects() { return *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerEFF.get()); }
 
   // Resumes a level of one loose piece lying away from its home, as a saved game would leave it.
   void StartLevel() {
@@ -222,7 +223,7 @@ TEST_F(MissingMusicTest, ALevelGoesOnSilentlyAndTheSwitchStaysHarmless) {
   Puzzle.limtime = Puzzle.GameStatus.timeint = 300;
   Puzzle.RestoreGame();
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stWon);  // no pieces: won at once, the jingle still plays
-  auto& music = *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerBKG);
+  auto& music = *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerBKG.get());
   EXPECT_EQ(music.log, QStringList({"open background_music.mp3", "stop", "open win.mp3", "play from start"}));
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].contains("background_music.mp3"));
@@ -230,7 +231,7 @@ TEST_F(MissingMusicTest, ALevelGoesOnSilentlyAndTheSwitchStaysHarmless) {
 
 TEST_F(MissingMusicTest, UnmutingMusicThatNeverOpenedFailsQuietlyWithoutLooping) {
   Puzzle.MediaPlayerBKG->SetFileName(folder.File("resources/music/background_music.mp3"));
-  auto& music = *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerBKG);
+  auto& music = *static_cast<RecordingPlayer*>(Puzzle.MediaPlayerBKG.get());
   EXPECT_THROW(music.Open(), std::runtime_error);
   Puzzle.MuteON();
   Puzzle.MuteOFF();

@@ -2,6 +2,7 @@
 #include "GameFixture.h"
 
 #include "engine/PicPuzzle.h"
+#include "view/ImageView.h"
 
 void GameFixture::SetUp() {
   board = std::make_unique<TImage32>();

@@ -21,6 +21,7 @@
 #include "platform/Random.h"
 #include "support/SourceTree.h"
 #include "support/WindowFixture.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr int kClockMs = 94;    // the game clock's interval: ten ticks count a second
@@ -50,10 +51,10 @@ class GameTime {
       now_ = next;
       if (tray) {
         nextTray_ += Puzzle.speed_movie;
-        Puzzle.TimerTick(Puzzle.Timer);
+        Puzzle.TimerTick(Puzzle.Timer.get());
       } else {
         nextClock_ += kClockMs;
-        Puzzle.ClockTick(Puzzle.Clock);
+        Puzzle.ClockTick(Puzzle.Clock.get());
       }
     }
     now_ = end;

@@ -12,6 +12,7 @@
 #include "ui/Anchors.h"
 #include "ui/MainForm.h"
 #include "ui/RaisedLabel.h"
+#include "view/ImageView.h"
 
 namespace {
 class MainWindow : public WindowFixture {

@@ -15,6 +15,7 @@
 #include "support/TestProgram.h"
 #include "support/WindowFixture.h"
 #include "ui/MainForm.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr int kTrayLevel = 7;  // "standart" level 7: 4 × 3 pieces riding the tray, some of them turned
@@ -76,7 +77,7 @@ TEST_F(PlayLevel, EveryPieceTakenOffTheTrayDraggedHomeAndTurnedWinsTheLevel) {
   ASSERT_EQ(pieces, 12);
   for (TPicClip& piece : Puzzle.Pic) piece.DistanceMoving = 40;  // every thumbnail comes into view in time
   for (int tick = 0; tick < 40 && form->Im_list->Layers().Count() > 0; ++tick) {
-    Puzzle.TimerTick(Puzzle.Timer);
+    Puzzle.TimerTick(Puzzle.Timer.get());
     TakeVisibleThumbnails();
   }
   ASSERT_EQ(form->Im_list->Layers().Count(), 0);
@@ -116,9 +117,9 @@ TEST_F(PlayLevel, TheClockRunningOutLosesAndTheMessageReplaysTheLevel) {
   // The clock is driven here: ten ticks make the one second of the level's time.
   Puzzle.Clock->stop();
   Puzzle.limtime = 1;
-  for (int tick = 0; tick < 9; ++tick) Puzzle.ClockTick(Puzzle.Clock);
+  for (int tick = 0; tick < 9; ++tick) Puzzle.ClockTick(Puzzle.Clock.get());
   ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
-  Puzzle.ClockTick(Puzzle.Clock);
+  Puzzle.ClockTick(Puzzle.Clock.get());
   ASSERT_EQ(Puzzle.GameStatus.IdStep, stLost);
   EXPECT_EQ(Puzzle.GameStatus.msg, "Этот уровень вы не успели собрать! Попробуйте еще раз!\n\r\n\rПРОДОЛЖИТЬ");
   EXPECT_EQ(form->Image_Bkg->Layers().Count(), 0);
@@ -130,7 +131,7 @@ TEST_F(PlayLevel, TheClockRunningOutLosesAndTheMessageReplaysTheLevel) {
 
 TEST_F(PlayLevel, AThumbnailReachingTheEndOfTheTrayLosesTheLevel) {
   Puzzle.Pic[0].DistanceMoving = 5000;
-  Puzzle.TimerTick(Puzzle.Timer);
+  Puzzle.TimerTick(Puzzle.Timer.get());
   ASSERT_EQ(Puzzle.GameStatus.IdStep, stLost);
   EXPECT_EQ(form->Im_list->Layers().Count(), 0);
   EXPECT_TRUE(Puzzle.Pic.empty());
@@ -138,7 +139,7 @@ TEST_F(PlayLevel, AThumbnailReachingTheEndOfTheTrayLosesTheLevel) {
 TEST_F(PlayLevel, KeysTurnTheHeldPiecePauseAndSwitchFullScreen) {
   for (TPicClip& piece : Puzzle.Pic) piece.DistanceMoving = 40;
   for (int tick = 0; tick < 40 && form->Image_Bkg->Layers().Count() == 0; ++tick) {
-    Puzzle.TimerTick(Puzzle.Timer);
+    Puzzle.TimerTick(Puzzle.Timer.get());
     TakeVisibleThumbnails();
   }
   ASSERT_GT(form->Image_Bkg->Layers().Count(), 0);

@@ -124,7 +124,7 @@ TEST_F(ProgressKept, ALevelSavedAtItsStartResumesWithItsOwnTime) {
   Restart();
   QTest::mouseClick(form->BmpButton1, Qt::LeftButton);
   ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
-  Puzzle.ClockTick(Puzzle.Clock);
+  Puzzle.ClockTick(Puzzle.Clock.get());
   EXPECT_EQ(Puzzle.GameStatus.timeint, limit);
   EXPECT_EQ(min, 0);
   EXPECT_EQ(sec, 0);

@@ -16,6 +16,7 @@
 #include "ui/StoragePack.h"
 #include "ui/ThemeList.h"
 #include "ui/TileBox.h"
+#include "view/ImageView.h"
 
 namespace {
 QStringList Ids(const std::vector<TChooserLevel>& levels) {
@@ -370,7 +371,7 @@ TEST_F(ChooseFromBonusWindow, LeavingTheChooserWithoutBuyingClosesBothAndChanges
   EXPECT_TRUE(chooserShown);
   EXPECT_FALSE(bonus->isVisible());
   EXPECT_FALSE(chooser->isVisible());
-  EXPECT_EQ(mstate, -1);
+  EXPECT_EQ(mstate, msChooserCancelled);
   EXPECT_EQ(Puzzle.GameStatus.Score, 100);
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stPaused);
 }

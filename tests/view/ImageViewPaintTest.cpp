@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "RectLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "RectLayer.h"
 #include "pieces/RotLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ class Routing : public ::testing::Test {
  protected:
   Routing() {
     view.resize(200, 100);
-    view.OnMouseDown = [this](TImage32*, TMouseButton b, TShiftState, int x, int y, TCustomLayer* layer) {
+    view.OnMouseDown = [this](TImage32*, TMouseButton, TShiftState, int x, int y, TCustomLayer* layer) {
       log.push_back("view down " + std::to_string(x) + "," + std::to_string(y) + " " + LayerName(layer));
     };
     view.OnMouseMove = [this](TImage32*, TShiftState, int x, int y, TCustomLayer* layer) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "RectLayer.h"
+#include "view/ImageView.h"
 
 namespace {
 

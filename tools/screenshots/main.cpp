@@ -15,6 +15,7 @@
 #include "ui/MainForm.h"
 #include "ui/StoragePack.h"
 #include "ui/TileBox.h"
+#include "view/ImageView.h"
 
 namespace {
 constexpr int kLevel = 5;               // "standart" level 5: the board and the conveyor tray
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
   mainForm.BmpButton1Click();
   Puzzle.Timer->stop();  // the conveyor moves only as far as the picture needs
   for (int tick = 0; tick < 400 && ThumbnailsInView(mainForm.Im_list) < kPiecesTakenOff + kThumbnailsLeft; ++tick) {
-    Puzzle.TimerTick(Puzzle.Timer);
+    Puzzle.TimerTick(Puzzle.Timer.get());
     if (Puzzle.GameStatus.IdStep != stPlaying) break;
   }
   for (int taken = 0; taken < kPiecesTakenOff; ++taken) TakeThumbnail(mainForm);

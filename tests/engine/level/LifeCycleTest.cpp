@@ -42,7 +42,7 @@ TEST_P(ClockTicks, CountAndEndOnlyAtExactlyZero) {
   msec = c.msec;
   sec = c.sec;
   min = c.min;
-  for (int i = 0; i < c.ticks; ++i) Puzzle.ClockTick(Puzzle.Clock);
+  for (int i = 0; i < c.ticks; ++i) Puzzle.ClockTick(Puzzle.Clock.get());
   EXPECT_EQ(msec, c.expectMsec);
   EXPECT_EQ(sec, c.expectSec);
   EXPECT_EQ(min, c.expectMin);
@@ -67,7 +67,7 @@ TEST_F(LifeCycle, LateExtraTimeCountsOnFromTheRaisedLimit) {
   sec = 9;
   msec = 9;
   Puzzle.limtime += 300;
-  Puzzle.ClockTick(Puzzle.Clock);
+  Puzzle.ClockTick(Puzzle.Clock.get());
   EXPECT_EQ(Puzzle.GameStatus.timeint, 300);
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
 }
