@@ -2,7 +2,13 @@
 #include "pieces/PieceCut.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <utility>
 
 #include "pieces/MaskScale.h"
@@ -79,15 +85,20 @@ TMargins TFastShapes::TraceMask(const QString& outline) {
 void TFastShapes::ApplyMask(TBitmap32& piece) { scaler_.CombineScaledMask(mask_, piece); }
 
 namespace {
-TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shapes, int index, int trayLeft) {
-  TCutPiece piece;
+// What of a piece needs no random value: its shape, place and pixels. It may run on any thread.
+void ShapeOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shapes, int index, TCutPiece& piece) {
   piece.Index = index;
   piece.row = index / input.ColCount;
   piece.col = index % input.ColCount;
   piece.margins = shapes.TraceMask(input.outlines[index]);
   const TPieceGeometry& g = piece.geometry = PieceGeometry(piece.margins, grid, piece.row, piece.col);
+  piece.bmp = std::make_unique<TBitmap32>(CopyRegion(input.picture, g.Left, g.Top, g.Width, g.Height));
+  shapes.ApplyMask(*piece.bmp);
+}
 
-  // The random values are drawn in this order: scatter row, scatter column, movement, turn.
+// The random values are drawn in this order, piece by piece: scatter row, scatter column, movement, turn.
+void PlaceOne(const TCutInput& input, TCutPiece& piece, int trayLeft) {
+  const TPieceGeometry& g = piece.geometry;
   const int ry = Random(input.picture.Height() - g.Height);
   const int rx = Random(input.picture.Width() - g.Width);
   const QPoint at = input.ControlToBitmap(QPoint(rx, ry));
@@ -97,11 +108,78 @@ TCutPiece CutOne(const TCutInput& input, const TCutGrid& grid, TShapeMaker& shap
                    static_cast<float>(at.y() + g.Height)};
   if (input.speed_movie != 0)
     piece.Loc_list = {static_cast<float>(trayLeft), 0, static_cast<float>(trayLeft + kThumbSize), kThumbSize};
-
-  piece.bmp = std::make_unique<TBitmap32>(CopyRegion(input.picture, g.Left, g.Top, g.Width, g.Height));
-  shapes.ApplyMask(*piece.bmp);
-  return piece;
 }
+
+TCutError PieceError(const TCutInput& input, int index, const std::exception& e) {
+  return TCutError(QString("деталь %1 (ряд %2, столбец %3): %4")
+                       .arg(index)
+                       .arg(index / input.ColCount)
+                       .arg(index % input.ColCount)
+                       .arg(e.what())
+                       .toStdString());
+}
+
+// A range of pieces shaped in order; it stops at the first piece that fails.
+struct TShapedRange {
+  int failed = -1;
+  std::exception_ptr error;
+};
+
+// The second half of the pieces, shaped on a thread of its own while the caller shapes the first.
+class TSecondHalf {
+ public:
+  TSecondHalf(const TCutInput& input, const TCutGrid& grid, std::unique_ptr<TShapeMaker> shapes,
+              std::vector<TCutPiece>& pieces, int first)
+      : thread_([this, &input, &grid, shapes = std::move(shapes), &pieces, first] {
+          shapes->BeginCut();
+          for (int index = first; index < static_cast<int>(pieces.size()) && !stop_; ++index) {
+            try {
+              ShapeOne(input, grid, *shapes, index, pieces[index]);
+            } catch (...) {
+              result_ = {index, std::current_exception()};
+              break;
+            }
+            const std::lock_guard lock(mutex_);
+            ++done_;
+            changed_.notify_one();
+          }
+          const std::lock_guard lock(mutex_);
+          finished_ = true;
+          changed_.notify_one();
+        }) {}
+  // Whatever unwinds the cut, the thread is stopped and joined before the pieces it writes go.
+  ~TSecondHalf() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+  void Stop() { stop_ = true; }
+
+  // Waits for the range to end, running `idle` once for every piece it shapes.
+  TShapedRange Finish(const std::function<void()>& idle) {
+    int seen = 0;
+    for (;;) {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [&] { return finished_ || done_ > seen; });
+      const int done = done_;
+      const bool finished = finished_;
+      lock.unlock();
+      for (; seen < done; ++seen)
+        if (idle) idle();
+      if (finished) break;
+    }
+    thread_.join();
+    return result_;
+  }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  int done_ = 0;
+  bool finished_ = false;
+  TShapedRange result_;
+  std::thread thread_;
+};
 }  // namespace
 
 std::vector<TCutPiece> CutPicture(const TCutInput& input, TShapeMaker& shapes, const std::function<void()>& idle) {
@@ -113,23 +191,44 @@ std::vector<TCutPiece> CutPicture(const TCutInput& input, TShapeMaker& shapes, c
                         .arg(input.RowCount)
                         .arg(grid.PicCount)
                         .toStdString());
-  std::vector<TCutPiece> pieces;
-  pieces.reserve(grid.PicCount);
+  std::vector<TCutPiece> pieces(grid.PicCount);
   shapes.BeginCut();
-  int trayLeft = -grid.PicCount * (kThumbSize + kThumbGap);
-  for (int index = 0; index < grid.PicCount; ++index) {
+  // Neighbours share their edges' shapes, so each thread takes one contiguous half.
+  std::unique_ptr<TShapeMaker> second = grid.PicCount > 1 ? shapes.ForAnotherThread() : nullptr;
+  const int split = second ? grid.PicCount / 2 : grid.PicCount;
+  std::optional<TSecondHalf> secondHalf;
+  if (second) secondHalf.emplace(input, grid, std::move(second), pieces, split);
+
+  TShapedRange result;
+  for (int index = 0; index < split; ++index) {
     try {
-      pieces.push_back(CutOne(input, grid, shapes, index, trayLeft));
-    } catch (const std::exception& e) {
-      throw TCutError(QString("деталь %1 (ряд %2, столбец %3): %4")
-                          .arg(index)
-                          .arg(index / input.ColCount)
-                          .arg(index % input.ColCount)
-                          .arg(e.what())
-                          .toStdString());
+      ShapeOne(input, grid, shapes, index, pieces[index]);
+    } catch (...) {
+      result = {index, std::current_exception()};
+      if (secondHalf) secondHalf->Stop();
+      break;
     }
-    trayLeft += kThumbSize + kThumbGap;
     if (idle) idle();
+  }
+  if (secondHalf) {
+    const TShapedRange later = secondHalf->Finish(result.error ? std::function<void()>() : idle);
+    if (!result.error) result = later;
+  }
+
+  // The random values come in the game's order, so a cut draws the same ones on one thread or two; a failed cut
+  // has drawn those of the pieces before the one that failed.
+  const int placed = result.error ? result.failed : grid.PicCount;
+  int trayLeft = -grid.PicCount * (kThumbSize + kThumbGap);
+  for (int index = 0; index < placed; ++index) {
+    PlaceOne(input, pieces[index], trayLeft);
+    trayLeft += kThumbSize + kThumbGap;
+  }
+  if (result.error) {
+    try {
+      std::rethrow_exception(result.error);
+    } catch (const std::exception& e) {
+      throw PieceError(input, result.failed, e);
+    }
   }
   return pieces;
 }

@@ -56,6 +56,8 @@ class TShapeMaker {
   virtual TMargins TraceMask(const QString& outline) = 0;
   // Clears the alpha of the piece's pixels outside the last traced mask scaled to the piece's size.
   virtual void ApplyMask(TBitmap32& piece) = 0;
+  // A maker of the same kind for another thread; none keeps the cut on one thread.
+  virtual std::unique_ptr<TShapeMaker> ForAnotherThread() const { return nullptr; }
 };
 
 class TFastShapes : public TShapeMaker {
@@ -63,6 +65,7 @@ class TFastShapes : public TShapeMaker {
   void BeginCut() override;
   TMargins TraceMask(const QString& outline) override;
   void ApplyMask(TBitmap32& piece) override;
+  std::unique_ptr<TShapeMaker> ForAnotherThread() const override { return std::make_unique<TFastShapes>(); }
   const TSpanMask& Mask() const { return mask_; }
 
  private:
@@ -93,5 +96,6 @@ struct TCutPiece {
 };
 
 // Cuts every piece, drawing the random values in the game's order. Throws TCutError naming the first piece that
-// fails; nothing of the cut is returned then. `idle` runs after every piece.
+// fails; nothing of the cut is returned then. `idle` runs on the calling thread once for every piece cut. With a
+// maker for another thread the second half of the pieces is traced there, and the pieces come out the same.
 std::vector<TCutPiece> CutPicture(const TCutInput& input, TShapeMaker& shapes, const std::function<void()>& idle = {});

@@ -25,7 +25,7 @@ class TCustomAffineLayer : public TCustomLayer {
   // Whether the control point falls on the bitmap rectangle as placed by the last paint; alpha is not consulted.
   bool DoHitTest(int X, int Y) override;
   // Sets up t (whose source rectangle is the bitmap's) to place the bitmap as the layer stands now.
-  virtual void AdjustTransformation(TAffineTransformation& t) const {}
+  virtual void AdjustTransformation(TAffineTransformation&) const {}
   TAffineTransformation& Transformation() { return FTransformation; }
   const TAffineTransformation& Transformation() const { return FTransformation; }
 

@@ -1,6 +1,8 @@
 // Cutting a picture: piece sizes and homes from the margins, tray places, random scatter and turn, and bad outlines.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "OutlineFixtures.h"
 #include "pieces/PieceCut.h"
 #include "platform/Random.h"
@@ -184,9 +186,14 @@ TEST(CutPicture, TheBoardConvertsTheScatterPoint) {
 
 TEST(CutPicture, IdleRunsAfterEveryPiece) {
   TFastShapes shapes;
-  int calls = 0;
-  CutPicture(Level(800, 800, 3, 2), shapes, [&calls] { ++calls; });
+  int calls = 0, elsewhere = 0;
+  const std::thread::id caller = std::this_thread::get_id();
+  CutPicture(Level(800, 800, 3, 2), shapes, [&] {
+    ++calls;
+    if (std::this_thread::get_id() != caller) ++elsewhere;
+  });
   EXPECT_EQ(calls, 6);
+  EXPECT_EQ(elsewhere, 0);
 }
 
 TEST(CutPicture, BadLevelsRaiseNamingThePiece) {
@@ -202,6 +209,11 @@ TEST(CutPicture, BadLevelsRaiseNamingThePiece) {
        "деталь 6 (ряд 1, столбец 2): кривая 1: «» — не целое число"},
       {"empty outline", [](TCutInput& in) { in.outlines[3] = ""; },
        "деталь 3 (ряд 0, столбец 3): контур не охватывает клетку детали"},
+      // The second half of the pieces is traced on another thread; the first failing piece is named all the same.
+      {"in the second half", [](TCutInput& in) { in.outlines[13] = ""; },
+       "деталь 13 (ряд 3, столбец 1): контур не охватывает клетку детали"},
+      {"in both halves", [](TCutInput& in) { in.outlines[14] = in.outlines[2] = ""; },
+       "деталь 2 (ряд 0, столбец 2): контур не охватывает клетку детали"},
       {"too few outlines", [](TCutInput& in) { in.outlines.resize(15); },
        "в уровне контуров деталей 15, а сетке 4 × 4 нужно 16"},
       {"no grid", [](TCutInput& in) { in.ColCount = 0; }, "в сетке 0 × 4 нет деталей"},
