@@ -2,15 +2,15 @@
 #include "game/LevelMaker.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include "game/Conventions.h"
-#include "pieces/JigsawOutlines.h"
 #include "game/LevelData.h"
+#include "pieces/JigsawOutlines.h"
+#include "platform/PictureFile.h"
 
 namespace {
 constexpr int kNoNeighbour = 0xFFFF;
@@ -32,12 +32,9 @@ QImage LevelPicture(const QImage& source) {
 }
 
 QImage ReadSourcePicture(const QString& path) {
-  QImageReader reader(path);
-  reader.setAutoTransform(true);
-  const QImage image = reader.read();
-  if (image.isNull())
-    throw std::runtime_error(QString("cannot read the picture %1: %2").arg(path, reader.errorString()).toStdString());
-  return image;
+  // Enlarged more than four times over, a picture is a blur.
+  constexpr int kSmallestSide = kPictureSize / 4;
+  return LoadPicture(path, QSize(kPictureSize, kPictureSize), QSize(kSmallestSide, kSmallestSide));
 }
 
 QByteArray LevelIniBytes(const QString& pack, const TLevelPlan& plan) {

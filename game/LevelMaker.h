@@ -25,7 +25,8 @@ int DefaultLevelAngle(int cols, int rows);
 // The picture as a level shows it: the central square of the source (nothing stretched), transparency laid over
 // white, resampled to 800 × 800.
 QImage LevelPicture(const QImage& source);
-// Reads a JPEG or PNG picture, turned upright as its camera meant; throws std::runtime_error naming the file.
+// Reads a photo for a level, upright and decoded no larger than the level needs; one below 200 points a side is
+// refused. Throws TPictureRefusal naming the file and the reason.
 QImage ReadSourcePicture(const QString& path);
 
 // The three files of a level: the INI file (UTF-8 with a byte-order mark), the level data with classic jigsaw
