@@ -8,6 +8,7 @@
 #include <libheif/heif.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
