@@ -31,10 +31,10 @@ QImage LevelPicture(const QImage& source) {
   return picture;
 }
 
-QImage ReadSourcePicture(const QString& path) {
+QImage ReadSourcePicture(const QString& path, QSize atLeast) {
   // Enlarged more than four times over, a picture is a blur.
   constexpr int kSmallestSide = kPictureSize / 4;
-  return LoadPicture(path, QSize(kPictureSize, kPictureSize), QSize(kSmallestSide, kSmallestSide));
+  return LoadPicture(path, atLeast, QSize(kSmallestSide, kSmallestSide));
 }
 
 QByteArray LevelIniBytes(const QString& pack, const TLevelPlan& plan) {

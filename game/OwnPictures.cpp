@@ -46,7 +46,8 @@ bool IsPictureFileName(const QString& fileName) {
 TOwnLevel AddOwnPicture(const QString& path) {
   QImage picture;
   try {
-    picture = ReadSourcePicture(path);
+    // Decoded large enough that the grid comes out as the photo's full size would give it.
+    picture = ReadSourcePicture(path, QSize(kMostPerSide * kPixelsPerPiece, kMostPerSide * kPixelsPerPiece));
   } catch (const TPictureRefusal& refusal) {
     throw std::runtime_error(QString("Не удалось прочитать картинку %1: %2")
                                  .arg(QDir::toNativeSeparators(path), refusal.Reason())

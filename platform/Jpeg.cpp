@@ -148,7 +148,7 @@ QImage DecodeJpeg(const QByteArray& bytes, QSize atLeast) {
     case TOutcome::DecodesTooLarge: throw TooLargePicture(size.width(), size.height(), kDecodedPictureBounds);
     case TOutcome::NeedsTooMuchMemory:
       throw TPictureRefusal(TPictureFault::TooLarge,
-                            QString("картинке %1 × %2 точек нужно больше %3 МБ памяти, чем игра даёт одной картинке")
+                            QString("картинке %1 × %2 точек нужно больше памяти, чем игра даёт одной картинке (%3 МБ)")
                                 .arg(size.width())
                                 .arg(size.height())
                                 .arg(kJpegWorkingMemory >> 20));

@@ -61,6 +61,10 @@ QByteArray WithBrokenHuffmanTable(QByteArray jpeg) {
   return jpeg;
 }
 
+std::function<QByteArray(const TestFolder&)> Given(const QByteArray& bytes) {
+  return [bytes](const TestFolder&) { return bytes; };
+}
+
 struct PhotoCase {
   const char* name;
   QString file;
@@ -92,7 +96,12 @@ void Check(const PhotoCase& c, const TestFolder& folder) {
 TEST(PictureFile, EveryFormatReadsUprightOrSaysWhyNot) {
   TestFolder folder;
   const auto jpeg = [](TJpegPlan plan) { return [plan](const TestFolder& f) { return JpegBytes(f, plan); }; };
-  const auto text = [](const char* t) { return [t](const TestFolder&) { return QByteArray(t); }; };
+  const auto encoded = [](QSize size, const char* format) {
+    return [=](const TestFolder&) { return Encoded(MarkedPicture(size), format); };
+  };
+  const auto damaged = [](const TestFolder& f) { return WithBrokenHuffmanTable(JpegBytes(f, {{640, 480}})); };
+  const auto truncated = [](const TestFolder& f) { return JpegBytes(f, {{640, 480}}).chopped(400); };
+  // clang-format off
   const PhotoCase cases[] = {
       // 1600 × 1200 at 6/8 is the smallest scale keeping 800 on the short side.
       {"progressive", "p.jpg", jpeg({{1600, 1200}, true}), kLevel, {}, {1200, 900}, TQuarter::TopLeft},
@@ -101,108 +110,26 @@ TEST(PictureFile, EveryFormatReadsUprightOrSaysWhyNot) {
       {"EXIF turned right", "r.jpg", jpeg({{1200, 900}, false, false, 6}), kLevel, {}, {900, 1200}, TQuarter::TopRight},
       {"EXIF upside down", "u.jpg", jpeg({{640, 480}, false, false, 3}), kLevel, {}, {640, 480}, TQuarter::BottomRight},
       {"EXIF mirrored", "m.jpg", jpeg({{640, 480}, false, false, 2}), kLevel, {}, {640, 480}, TQuarter::TopRight},
-      {"WebP, EXIF turned left",
-       "w.webp",
-       [](const TestFolder&) {
-         return WebpWithExif({300, 200}, 8);
-       },
-       kLevel,
-       {},
-       {200, 300},
+      {"WebP, EXIF turned left", "w.webp", Given(WebpWithExif({300, 200}, 8)), kLevel, {}, {200, 300},
        TQuarter::BottomLeft},
-      {"TIFF turned right",
-       "t.tiff",
-       [](const TestFolder&) {
-         return TiffTurned({300, 200}, 6);
-       },
-       kLevel,
-       {},
-       {200, 300},
-       TQuarter::TopRight},
-      {"PNG",
-       "p.png",
-       [](const TestFolder&) {
-         return Encoded(MarkedPicture({400, 300}), "PNG");
-       },
-       kLevel,
-       {},
-       {400, 300},
-       TQuarter::TopLeft},
-      {"BMP",
-       "b.bmp",
-       [](const TestFolder&) {
-         return Encoded(MarkedPicture({400, 300}), "BMP");
-       },
-       kLevel,
-       {},
-       {400, 300},
-       TQuarter::TopLeft},
+      {"TIFF turned right", "t.tiff", Given(TiffTurned({300, 200}, 6)), kLevel, {}, {200, 300}, TQuarter::TopRight},
+      {"PNG", "p.png", encoded({400, 300}, "PNG"), kLevel, {}, {400, 300}, TQuarter::TopLeft},
+      {"BMP", "b.bmp", encoded({400, 300}, "BMP"), kLevel, {}, {400, 300}, TQuarter::TopLeft},
       {"a JPEG named .png", "j.png", jpeg({{640, 480}}), kLevel, {}, {640, 480}, TQuarter::TopLeft},
-      {"damaged",
-       "d.jpg",
-       [](const TestFolder& f) {
-         return WithBrokenHuffmanTable(JpegBytes(f, {{640, 480}}));
-       },
-       kLevel,
-       {},
-       {},
-       {},
+      {"damaged", "d.jpg", damaged, kLevel, {}, {}, {}, TPictureFault::Damaged},
+      {"truncated", "cut.jpg", truncated, kLevel, {}, {}, {}, TPictureFault::Incomplete},
+      {"a text file named .jpg", "text.jpg", Given("Привет, это не картинка"), kLevel, {}, {}, {},
        TPictureFault::Damaged},
-      {"truncated",
-       "cut.jpg",
-       [](const TestFolder& f) {
-         return JpegBytes(f, {{640, 480}}).chopped(400);
-       },
-       kLevel,
-       {},
-       {},
-       {},
-       TPictureFault::Incomplete},
-      {"a text file named .jpg",
-       "text.jpg",
-       text("Привет, это не картинка"),
-       kLevel,
-       {},
-       {},
-       {},
-       TPictureFault::Damaged},
-      {"an empty .jpg", "empty.jpg", text(""), kLevel, {}, {}, {}, TPictureFault::Damaged},
-      {"a format no reader knows",
-       "doc.pdf",
-       text("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"),
-       kLevel,
-       {},
-       {},
-       {},
+      {"an empty .jpg", "empty.jpg", Given(""), kLevel, {}, {}, {}, TPictureFault::Damaged},
+      {"a format no reader knows", "doc.pdf", Given("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"), kLevel, {}, {}, {},
        TPictureFault::Unsupported},
-      {"a header claiming 30000 × 30000",
-       "bomb.jpg",
-       [](const TestFolder&) { return JpegClaiming(30000, 30000); },
-       kLevel,
-       {},
-       {},
-       {},
+      {"a header claiming 30000 × 30000", "bomb.jpg", Given(JpegClaiming(30000, 30000)), kLevel, {}, {}, {},
        TPictureFault::TooLarge},
-      {"smaller than asked for",
-       "tiny.png",
-       [](const TestFolder&) {
-         return Encoded(MarkedPicture({120, 90}), "PNG");
-       },
-       kLevel,
-       {200, 200},
-       {},
-       {},
+      {"smaller than asked for", "tiny.png", encoded({120, 90}, "PNG"), kLevel, {200, 200}, {}, {},
        TPictureFault::TooSmall},
-      {"smallest allowed",
-       "s.png",
-       [](const TestFolder&) {
-         return Encoded(MarkedPicture({300, 200}), "PNG");
-       },
-       kLevel,
-       {200, 200},
-       {300, 200},
-       TQuarter::TopLeft},
+      {"smallest allowed", "s.png", encoded({300, 200}, "PNG"), kLevel, {200, 200}, {300, 200}, TQuarter::TopLeft},
   };
+  // clang-format on
   for (const PhotoCase& c : cases) Check(c, folder);
 }
 
@@ -211,28 +138,9 @@ TEST(PictureFile, HeicReadsUprightAndACutOneIsRefused) {
   if (heic.isEmpty()) GTEST_SKIP() << "libheif has no HEVC encoder here";
   TestFolder folder;
   const PhotoCase cases[] = {
-      {"HEIC turned right",
-       "photo.heic",
-       [&](const TestFolder&) { return heic; },
-       kLevel,
-       {},
-       {240, 320},
-       TQuarter::TopRight},
-      {"HEIC named .jpg",
-       "photo.jpg",
-       [&](const TestFolder&) { return heic; },
-       kLevel,
-       {},
-       {240, 320},
-       TQuarter::TopRight},
-      {"HEIC cut short",
-       "cut.heic",
-       [&](const TestFolder&) { return heic.left(heic.size() / 2); },
-       kLevel,
-       {},
-       {},
-       {},
-       TPictureFault::Incomplete},
+      {"HEIC turned right", "photo.heic", Given(heic), kLevel, {}, {240, 320}, TQuarter::TopRight},
+      {"HEIC named .jpg", "photo.jpg", Given(heic), kLevel, {}, {240, 320}, TQuarter::TopRight},
+      {"HEIC cut short", "cut.heic", Given(heic.left(heic.size() / 2)), kLevel, {}, {}, {}, TPictureFault::Incomplete},
   };
   for (const PhotoCase& c : cases) Check(c, folder);
 }

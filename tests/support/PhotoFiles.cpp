@@ -8,7 +8,9 @@
 #include <libheif/heif.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
@@ -41,6 +43,7 @@ QByteArray ExifTiff(int orientation) {
 }
 
 void WriteJpeg(const QString& path, const TJpegPlan& plan) {
+  QDir().mkpath(QFileInfo(path).path());
   std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
   if (!file) throw std::runtime_error("cannot write " + path.toStdString());
   jpeg_compress_struct info;

@@ -20,7 +20,8 @@ struct TJpegPlan {
   int orientation = 0;  // EXIF orientation tag, 0 for no EXIF segment
   bool grainy = false;  // a fine grain over the mark, so the file is as large as a real photo's
 };
-// Writes the marked picture as a JPEG; rows are made and compressed one at a time, so any size costs little memory.
+// Writes the marked picture as a JPEG, making its folder; rows are made and compressed one at a time, so any size costs
+// little memory.
 void WriteJpeg(const QString& path, const TJpegPlan& plan);
 
 // A bare EXIF TIFF structure holding only the orientation tag.
