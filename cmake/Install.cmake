@@ -46,5 +46,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Libraries come from the binary; what it loads at run time without linking is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# Qt reads WebP and TIFF through its image-format plugins; from Debian 13 on, libheif decodes HEIC through a plugin.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, qt6-translations-l10n, qt6-image-formats-plugins, libheif-plugin-libde265 | libheif1 (<< 1.17)")
 include(CPack)

@@ -1,12 +1,11 @@
 // BMP: the header by hand, the pixels by Qt.
 #include "platform/Bmp.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <cstdint>
 #include <cstdlib>
-#include <stdexcept>
 
+#include "platform/PictureRefusal.h"
 #include "platform/PictureSize.h"
 
 namespace {
@@ -14,10 +13,6 @@ namespace {
 constexpr int kInfoHeaderAt = 14;
 constexpr int kCoreHeaderSize = 12;  // OS/2 1.x: 16-bit width and height
 constexpr int kSizeBytesNeeded = 26;
-
-[[noreturn]] void Refuse(const QString& fileName, const QString& reason) {
-  throw std::runtime_error(QString("Картинку «%1» нельзя показать: %2.").arg(fileName, reason).toStdString());
-}
 }  // namespace
 
 std::optional<QSize> BmpHeaderSize(const QByteArray& head) {
@@ -33,14 +28,14 @@ std::optional<QSize> BmpHeaderSize(const QByteArray& head) {
   return QSize(width, rows);
 }
 
-QImage ReadBmpFile(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) Refuse(fileName, "файл не открывается");
-  const std::optional<QSize> size = BmpHeaderSize(file.peek(kSizeBytesNeeded));
-  if (!size) Refuse(fileName, "это не BMP-файл");
+QImage DecodeBmp(const QByteArray& bytes) {
+  const std::optional<QSize> size = BmpHeaderSize(bytes.left(kSizeBytesNeeded));
+  if (!size) throw DamagedPicture("это не BMP-файл");
   if (!IsPictureSizeAllowed(size->width(), size->height()))
-    Refuse(fileName, PictureSizeRefusal(size->width(), size->height()));
+    throw TooLargePicture(size->width(), size->height(), kDecodedPictureBounds);
   QImage picture;
-  if (!picture.loadFromData(file.readAll(), "BMP")) Refuse(fileName, "BMP-файл повреждён");
+  if (!picture.loadFromData(bytes, "BMP")) throw DamagedPicture("BMP-файл повреждён");
   return picture;
 }
+
+QImage ReadBmpFile(const QString& fileName) { return DecodePictureFile(fileName, DecodeBmp); }

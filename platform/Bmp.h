@@ -11,6 +11,8 @@
 // gives the same positive size.
 std::optional<QSize> BmpHeaderSize(const QByteArray& head);
 
-// Reads a BMP file. Throws std::runtime_error in Russian naming the file when it cannot be opened, its header
-// claims a picture beyond the size bounds, or it cannot be decoded.
+// Decodes BMP bytes. Throws TPictureRefusal with the Russian reason when its header claims a picture beyond the
+// size bounds or it cannot be decoded.
+QImage DecodeBmp(const QByteArray& bytes);
+// The same for a file; the refusal names the file.
 QImage ReadBmpFile(const QString& fileName);

@@ -12,8 +12,8 @@
 #include "engine/level/LevelFolder.h"
 #include "platform/Events.h"
 #include "platform/FolderListing.h"
-#include "platform/Jpeg.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureFile.h"
 #include "platform/ProgramFolder.h"
 #include "ui/ResourcePicture.h"
 #include "ui/ThemeList.h"
@@ -65,7 +65,7 @@ QImage PlaceholderPicture(QSize size) {
 
 QImage TilePicture(const QString& id, QSize size) {
   try {
-    const QImage picture = DecodeJpegFile(LevelDataFolder() + MatchFileName(LevelDataFolder(), id + ".jpg"));
+    const QImage picture = LoadPicture(LevelDataFolder() + MatchFileName(LevelDataFolder(), id + ".jpg"), size);
     return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   } catch (const std::exception&) {
     return PlaceholderPicture(size);

@@ -4,11 +4,12 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "engine/Conventions.h"
 #include "engine/level/LevelFolder.h"
 #include "engine/level/LevelLoad.h"
 #include "pieces/OutlinePath.h"
 #include "pieces/PixelTrack.h"
-#include "platform/Jpeg.h"
+#include "platform/PictureFile.h"
 
 namespace {
 // Traces the outline as the cut does and returns how far its shape reaches beyond each side of the cell.
@@ -32,7 +33,7 @@ QString CheckPicture(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   try {
     if (suffix == "jpg" || suffix == "jpeg") {
-      DecodeJpegFile(path);
+      LoadPicture(path, QSize(kPictureSize, kPictureSize));
     } else if (suffix != "bmp") {
       return QString("картинка «%1» не JPEG и не BMP").arg(QFileInfo(path).fileName());
     } else if (QImage(path).isNull()) {

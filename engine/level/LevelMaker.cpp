@@ -2,7 +2,6 @@
 #include "engine/level/LevelMaker.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include "engine/Conventions.h"
 #include "engine/level/LevelData.h"
 #include "pieces/JigsawOutlines.h"
+#include "platform/PictureFile.h"
 
 namespace {
 constexpr int kNoNeighbour = 0xFFFF;
@@ -31,13 +31,10 @@ QImage LevelPicture(const QImage& source) {
   return picture;
 }
 
-QImage ReadSourcePicture(const QString& path) {
-  QImageReader reader(path);
-  reader.setAutoTransform(true);
-  const QImage image = reader.read();
-  if (image.isNull())
-    throw std::runtime_error(QString("cannot read the picture %1: %2").arg(path, reader.errorString()).toStdString());
-  return image;
+QImage ReadSourcePicture(const QString& path, QSize atLeast) {
+  // Enlarged more than four times over, a picture is a blur.
+  constexpr int kSmallestSide = kPictureSize / 4;
+  return LoadPicture(path, atLeast, QSize(kSmallestSide, kSmallestSide));
 }
 
 QByteArray LevelIniBytes(const QString& pack, const TLevelPlan& plan) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <random>
 
+#include "engine/Conventions.h"
+
 struct TLevelPlan {
   QString base;  // the level's file name without extension
   QString info;
@@ -25,8 +27,10 @@ int DefaultLevelAngle(int cols, int rows);
 // The picture as a level shows it: the central square of the source (nothing stretched), transparency laid over
 // white, resampled to 800 × 800.
 QImage LevelPicture(const QImage& source);
-// Reads a JPEG or PNG picture, turned upright as its camera meant; throws std::runtime_error naming the file.
-QImage ReadSourcePicture(const QString& path);
+// Reads a photo for a level, upright, decoded no larger than needed to keep both sides at least atLeast's (the
+// level's 800 × 800 unless the caller needs more); one below 200 points a side is refused. Throws TPictureRefusal
+// naming the file and the reason.
+QImage ReadSourcePicture(const QString& path, QSize atLeast = QSize(kPictureSize, kPictureSize));
 
 // The three files of a level: the INI file (UTF-8 with a byte-order mark), the level data with classic jigsaw
 // outlines drawn from `random`, and the picture as JPEG quality 85.

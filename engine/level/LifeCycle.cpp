@@ -7,11 +7,10 @@
 #include "engine/PicPuzzle.h"
 #include "pieces/LibStorage.h"
 #include "pieces/RotLayer.h"
-#include "platform/Bmp.h"
 #include "platform/Events.h"
-#include "platform/Jpeg.h"
 #include "platform/MediaPlayerFactory.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureFile.h"
 #include "platform/ProgramFolder.h"
 #include "view/ImageView.h"
 
@@ -99,11 +98,11 @@ void TPicPuzzle::ResetClock() {
 void TPicPuzzle::ImageLoadFromFile(const QString& FileName) {
   const QString extension = "." + QFileInfo(FileName).suffix().toLower();
   if (extension == ".jpeg" || extension == ".jpg") {
-    Im_Bkg->Bitmap().AssignImage(DecodeJpegFile(FileName));
+    Im_Bkg->Bitmap().AssignImage(LoadPicture(FileName, QSize(kPictureSize, kPictureSize)));
     ScaleImg(Im_Bkg, kPictureSize, kPictureSize);
     Im_bkg_Path = FileName;
   } else if (extension == ".bmp") {
-    Im_Bkg->Bitmap().AssignImage(ReadBmpFile(FileName));
+    Im_Bkg->Bitmap().AssignImage(LoadPicture(FileName, QSize()));
     Im_bkg_Path = FileName;
   } else {
     ShowMessageBox("Неизвестный графический формат. Выберите BMP или JPEG.", "Внимание", TMsgIcon::Information);

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QRegularExpression>
 #include <algorithm>
 #include <random>
@@ -13,6 +12,8 @@
 #include "engine/level/LevelMaker.h"
 #include "engine/level/LevelSearch.h"
 #include "platform/BinaryStream.h"
+#include "platform/PictureFile.h"
+#include "platform/PictureRefusal.h"
 
 namespace {
 constexpr int kFewestPerSide = 3;
@@ -38,17 +39,19 @@ int OwnPictureGrid(QSize pictureSize) {
 }
 
 bool IsPictureFileName(const QString& fileName) {
-  const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toLatin1();
-  return !suffix.isEmpty() && QImageReader::supportedImageFormats().contains(suffix);
+  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  return !suffix.isEmpty() && PictureFileSuffixes().contains(suffix);
 }
 
 TOwnLevel AddOwnPicture(const QString& path) {
   QImage picture;
   try {
-    picture = ReadSourcePicture(path);
-  } catch (const std::exception&) {
-    throw std::runtime_error(
-        QString("Не удалось прочитать картинку %1").arg(QDir::toNativeSeparators(path)).toStdString());
+    // Decoded large enough that the grid comes out as the photo's full size would give it.
+    picture = ReadSourcePicture(path, QSize(kMostPerSide * kPixelsPerPiece, kMostPerSide * kPixelsPerPiece));
+  } catch (const TPictureRefusal& refusal) {
+    throw std::runtime_error(QString("Не удалось прочитать картинку %1: %2")
+                                 .arg(QDir::toNativeSeparators(path), refusal.Reason())
+                                 .toStdString());
   }
   const QString folder = LevelDataFolder();
   if (!QDir().mkpath(folder))

@@ -26,10 +26,14 @@ for size in 48 128 256; do
 done
 [ -x "$prefix/$bindir/kavrin-puzzle" ] || { echo "no executable in $prefix/$bindir"; exit 1; }
 
+# The player runs a copy of the test program from this folder: the build's may lie where others cannot enter (a
+# clone in root's home folder, or in any folder of mode 700).
+player_test=$work/$(basename "$test_program")
+install -m 755 "$test_program" "$player_test"
 chmod -R a-w "$prefix"
 chmod 1777 "$work"
 mkdir -m 777 "$work/home"
 as_player=()
 [ "$(id -u)" -eq 0 ] && as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 "${as_player[@]}" env HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" TMPDIR="$work" \
-  PUZZLE_INSTALL_PREFIX="$prefix" PUZZLE_INSTALLED_PROGRAM="$prefix/$bindir" "$test_program"
+  PUZZLE_INSTALL_PREFIX="$prefix" PUZZLE_INSTALLED_PROGRAM="$prefix/$bindir" "$player_test"

@@ -12,6 +12,7 @@
 #include "engine/level/LevelData.h"
 #include "platform/ZipArchive.h"
 #include "support/PackTool.h"
+#include "support/PhotoFiles.h"
 #include "support/SourceTree.h"
 #include "support/TestFolder.h"
 
@@ -87,6 +88,44 @@ TEST_F(PackTool, MakesAPackThatChecksAndShows) {
     EXPECT_LE(std::abs(piece["Angle"].toDouble()), 20);
     EXPECT_EQ(piece["Loc_bkg"].toObject().keys(), QStringList({"Bottom", "Left", "Right", "Top"}));
   }
+}
+
+// Photos as phones and cameras keep them: each level picture comes out 800 × 800 and upright (the mark top right).
+TEST_F(PackTool, MakesLevelsOfPhotosInEveryFormat) {
+  WriteJpeg(folder.File("photos/big.jpg"), {{8000, 6000}, false, false, 6});
+  folder.Write("photos/w.webp", WebpWithExif({400, 300}, 6));
+  folder.Write("photos/t.tif", TiffTurned({400, 300}, 6));
+  const QByteArray heic = HeicTurned({400, 300}, 6);
+  QString ini =
+      "[pack]\nname=Фото\n[big]\npicture=big.jpg\ngrid=2x2\n[w]\npicture=w.webp\ngrid=2x2\n"
+      "[t]\npicture=t.tif\ngrid=2x2\n";
+  QStringList levels = {"big", "w", "t"};
+  if (!heic.isEmpty()) {
+    folder.Write("photos/h.heic", heic);
+    ini += "[h]\npicture=h.heic\ngrid=2x2\n";
+    levels << "h";
+  }
+  folder.Write("photos/pack.ini", ini.toUtf8());
+  const ToolRun make = PuzzlePack({"make", folder.File("photos"), folder.File("photos.zip")});
+  ASSERT_EQ(make.code, 0) << make.Both().toStdString();
+  const TZipReader zip(folder.File("photos.zip"));
+  for (int i = 0; i < zip.Count(); ++i) {
+    if (!zip.Name(i).endsWith(".jpg")) continue;
+    levels.removeOne(zip.Name(i).chopped(4));
+    const QImage picture = QImage::fromData(zip.Read(i));
+    EXPECT_EQ(picture.size(), QSize(800, 800)) << zip.Name(i).toStdString();
+    EXPECT_GT(picture.pixelColor(600, 200).red(), 160) << zip.Name(i).toStdString();
+    EXPECT_LT(picture.pixelColor(200, 200).red(), 90) << zip.Name(i).toStdString();
+  }
+  EXPECT_EQ(levels, QStringList());
+}
+
+TEST_F(PackTool, RefusesAPhotoTooSmallSayingWhy) {
+  folder.Write("small/pack.ini", "[pack]\nname=x\n[a]\npicture=a.png\ngrid=2x2\n");
+  ASSERT_TRUE(MarkedPicture({150, 100}).save(folder.File("small/a.png")));
+  const ToolRun make = PuzzlePack({"make", folder.File("small"), folder.File("small.zip")});
+  EXPECT_NE(make.code, 0);
+  EXPECT_TRUE(make.Both().contains(QString::fromUtf8("150 × 100 точек слишком мала"))) << make.Both().toStdString();
 }
 
 TEST_F(PackTool, HelpSaysHowPicturesAreFitted) {

@@ -13,6 +13,7 @@
 #include "engine/level/LevelFolder.h"
 #include "engine/level/LevelSettings.h"
 #include "engine/level/OwnPictures.h"
+#include "support/PhotoFiles.h"
 #include "support/RecordingPlayer.h"
 #include "support/TestProgram.h"
 #include "support/WindowFixture.h"
@@ -93,6 +94,29 @@ TEST_F(OwnPictures, APictureThatCannotBeReadSaysSoAndTheRestStillPlay) {
   EXPECT_TRUE(messages[0].contains("broken.png"));
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
   EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "moi_0001.jpg");
+}
+
+TEST_F(OwnPictures, PhotosOfEveryKindBecomeLevelsAndTheRestSayWhy) {
+  WriteJpeg(folder.File("photos/48mp.jpg"), {{8000, 6000}, false, false, 6});
+  folder.Write("photos/w.webp", WebpWithExif({400, 300}, 1));
+  folder.Write("photos/t.tiff", TiffTurned({400, 300}, 1));
+  folder.Write("photos/notes.jpg", "not a picture");
+  QStringList photos = {folder.File("photos/48mp.jpg"), folder.File("photos/w.webp"), folder.File("photos/t.tiff"),
+                        folder.File("photos/notes.jpg"), Photo("tiny.png", {120, 90})};
+  const QByteArray heic = HeicTurned({400, 300}, 1);
+  if (!heic.isEmpty()) {
+    folder.Write("photos/h.heic", heic);
+    photos << folder.File("photos/h.heic");
+  }
+  for (const QString& photo : photos) EXPECT_TRUE(IsPictureFileName(photo)) << photo.toStdString();
+  form->OpenPictures(photos);
+  ASSERT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
+  EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "moi_0001.jpg");
+  EXPECT_EQ(ReadLevelSettings(LevelDataFolder() + "moi_0001.ini").ColCount, 6) << "48 MP is cut 6 x 6";
+  EXPECT_EQ(ListLevelFiles(LevelDataFolder()).size(), photos.size() - 2);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("notes.jpg") && messages[0].contains("повреждён")) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains("tiny.png") && messages[0].contains("слишком мала")) << messages[0].toStdString();
 }
 
 TEST_F(OwnPictures, NothingReadableLeavesTheGameAsItWas) {

@@ -16,7 +16,7 @@
 #include "pieces/LibStorage.h"
 #include "pieces/PieceCut.h"
 #include "platform/BinaryStream.h"
-#include "platform/Jpeg.h"
+#include "platform/PictureFile.h"
 #include "tools/pack/Commands.h"
 
 namespace {
@@ -27,7 +27,7 @@ TBitmap32 LevelPicture(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   TBitmap32 picture;
   if (suffix == "jpg" || suffix == "jpeg") {
-    picture.AssignImage(DecodeJpegFile(path));
+    picture.AssignImage(LoadPicture(path, QSize(kPictureSize, kPictureSize)));
     ScaleBmp(picture, kPictureSize, kPictureSize);
   } else if (suffix == "bmp") {
     QImage image;

@@ -2,7 +2,7 @@
 //
 // pack.ini has a section [pack] with name= (the theme) and optionally seed=, then one section per level named by
 // the level's base name, in play order:
-//   picture=  source picture (JPEG or PNG), from the folder     grid=  columns x rows, e.g. 4x4
+//   picture=  source picture (JPEG, PNG, WebP, TIFF, HEIC, BMP) grid=  columns x rows, e.g. 4x4
 //   level=    level number (default: 1, 2, 3 … in file order)  info=  description shown when assembled
 //   tray=     Speed_Movie in ms, 0 for no tray (default 0)     time=  LimTime in seconds (default from the grid)
 //   angle=    largest starting turn of a piece in degrees (default 0 up to 2 x 2, then 30)
@@ -24,7 +24,8 @@ namespace {
 const char* const kUsage =
     "usage: puzzle-pack make FOLDER PACK.zip\n"
     "  FOLDER/pack.ini: [pack] name= (the theme) and seed=, then one section per level, named by its base name:\n"
-    "    picture= JPEG or PNG in FOLDER   grid= COLSxROWS      level= number (default: order in the file)\n"
+    "    picture= JPEG, PNG, WebP, TIFF, HEIC or BMP in FOLDER, at least 200 x 200   grid= COLSxROWS\n"
+    "    level= number (default: order in the file)\n"
     "    info= description                tray= Speed_Movie ms (0: no tray)\n"
     "    time= seconds (default from the grid)   angle= largest starting turn in degrees\n"
     "    dr= locking distance in pixels (default from the grid)   da= locking angle in degrees (default 10)\n"
