@@ -9,6 +9,7 @@ class QProgressBar;
 class QPushButton;
 class TBackgroundPanel;
 class TBonusButton;
+class TPackList;
 
 // What the bonus window's closing does: 0 nothing, 1 start the level the chooser set, 2 end the level as won.
 extern int mstate;
@@ -44,6 +45,8 @@ class TBonusForm : public QDialog {
   QLineEdit* FileNameEdit = nullptr;
   QLabel* VersionLabel = nullptr;
   QPushButton* OkButton = nullptr;
+  // Below the design's controls: the packs of a download, a bar each, and its stop button.
+  TPackList* PackList = nullptr;
 
   void FormCreate();
   void FormActivate();
