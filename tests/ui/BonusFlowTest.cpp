@@ -6,7 +6,6 @@
 
 #include "game/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
-#include "view/ImageView.h"
 #include "support/GameFixture.h"
 #include "support/LevelFiles.h"
 #include "support/RecordingPlayer.h"
@@ -14,6 +13,7 @@
 #include "ui/BonusForm.h"
 #include "ui/MainForm.h"
 #include "ui/StoragePack.h"
+#include "view/ImageView.h"
 
 namespace {
 // A playable 2 × 2 level with its picture.
