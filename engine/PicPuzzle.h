@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -105,6 +106,8 @@ class TPicPuzzle : public TSavedFields {
   TImage32* Im_list = nullptr;
   std::unique_ptr<QTimer> Timer;
   std::unique_ptr<QTimer> Clock;
+  // Runs once a fresh level is cut and playing, before the player can touch it; the windows greet what is new.
+  std::function<void()> OnLevelStarted;
 
   // Life cycle.
   void Create(TImage32* InterfaceContainer, TImage32* Interfacelist);
@@ -121,6 +124,10 @@ class TPicPuzzle : public TSavedFields {
   void winGame();
   void wonGame();
   void ClockTick(QObject* Sender);
+  // While held, the clock and the conveyor stay stopped whatever would start them; let go, they run again for a
+  // level in play.
+  void HoldClock(bool held);
+  bool ClockHeld() const { return FClockHeld; }
 
   // Level packs and level data.
   void CheckPack();
@@ -200,6 +207,7 @@ class TPicPuzzle : public TSavedFields {
 
   TCustomLayer* FSelection = nullptr;
   bool FStarting = false;
+  bool FClockHeld = false;
 };
 
 extern TPicPuzzle Puzzle;

@@ -168,6 +168,12 @@ std::int64_t THttpRequest::Read(char* data, std::int64_t size) {
   return static_cast<std::int64_t>(count);
 }
 
+std::int64_t THttpRequest::BodySize() const {
+  curl_off_t length = -1;
+  if (curl_easy_getinfo(impl_->easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK) return -1;
+  return static_cast<std::int64_t>(length);
+}
+
 QString THttpRequest::FailureText() const {
   if (impl_->tooLarge) return QString("файл больше %1 МБ").arg(impl_->client.MaxBodySize >> 20);
   if (impl_->result == CURLE_OPERATION_TIMEDOUT) return "сервер передавал файл слишком долго или слишком медленно";

@@ -45,6 +45,8 @@ class THttpRequest {
   // Copies up to size bytes of the body into data and returns their count: 0 at the end of the body, -1 when the
   // transfer broke off (the connection dropped, the body came short, the server stalled).
   std::int64_t Read(char* data, std::int64_t size);
+  // The body's length as the server announced it, -1 when it did not.
+  std::int64_t BodySize() const;
   // Why the transfer broke off, in Russian, once Read has returned -1.
   QString FailureText() const;
 

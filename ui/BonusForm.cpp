@@ -20,6 +20,7 @@
 #include "ui/BonusButton.h"
 #include "ui/Download.h"
 #include "ui/MainForm.h"
+#include "ui/PackList.h"
 #include "ui/ResourcePicture.h"
 #include "ui/StoragePack.h"
 
@@ -148,6 +149,9 @@ void TBonusForm::BuildControls() {
   place(VersionLabel, QRect(616, 168, 64, 25));
   ShrinkToFit(VersionLabel);
 
+  PackList = new TPackList(Panel);
+  place(PackList, QRect(104, 204, 673, 244));
+
   OkButton = new QPushButton("Ок", Panel);
   place(OkButton, QRect(710, 456, 75, 40), akRight | akBottom);
   connect(OkButton, &QPushButton::clicked, this, [this] { RunReported([&] { OkButtonClick(); }); });
@@ -217,7 +221,7 @@ void TBonusForm::ChooseButtonClick() {
   ProcessPendingEvents();
 }
 
-void TBonusForm::DownloadButtonClick() { RunPackDownload(DownloadButton, ProgressBar); }
+void TBonusForm::DownloadButtonClick() { RunPackDownload(DownloadButton, ProgressBar, PackList); }
 
 void TBonusForm::OkButtonClick() { close(); }
 

@@ -9,6 +9,7 @@ class QProgressBar;
 class QPushButton;
 class TBackgroundPanel;
 class TBonusButton;
+class TPackList;
 
 // What the bonus window's closing does. The chooser's result (its tag, 1 or -1) is stored as it comes.
 enum TBonusClose : int {
@@ -50,6 +51,8 @@ class TBonusForm : public QDialog {
   QLineEdit* FileNameEdit = nullptr;
   QLabel* VersionLabel = nullptr;
   QPushButton* OkButton = nullptr;
+  // Below the design's controls: the packs of a download, a bar each, and its stop button.
+  TPackList* PackList = nullptr;
 
   void FormCreate();
   void FormActivate();

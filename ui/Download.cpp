@@ -2,6 +2,7 @@
 #include "ui/Download.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
@@ -10,13 +11,16 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "engine/level/LevelFolder.h"
 #include "engine/level/LevelPacks.h"
+#include "engine/level/LevelSettings.h"
 #include "platform/Events.h"
 #include "platform/HttpClient.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ZipArchive.h"
+#include "ui/PackList.h"
 
 const char* const DefaultBaseUrl = "http://127.0.0.1:8000";
 
@@ -70,6 +74,56 @@ void ShowInformation(const QString& text) { ShowMessageBox(text, QString(), TMsg
 void SetEnabled(QWidget* widget, bool on) {
   if (widget) widget->setEnabled(on);
 }
+
+// The level files a pack archive brings, by their bare names.
+QStringList IniNamesIn(const QString& archiveName) {
+  QStringList names;
+  const TZipReader archive(archiveName);
+  for (int i = 0; i < archive.Count(); ++i) {
+    const QString bare = BareEntryName(archive.Name(i));
+    if (bare.endsWith(".ini", Qt::CaseInsensitive)) names << bare;
+  }
+  return names;
+}
+
+// The themes of the installed level files named, in the order first met; a file that does not read names none.
+QStringList ThemesOf(const QStringList& iniNames) {
+  QStringList themes;
+  for (const QString& name : iniNames) {
+    try {
+      const QString pack = ReadLevelPack(OpenLevelIni(LevelDataFolder() + name));
+      if (!pack.isEmpty() && !themes.contains(pack)) themes << pack;
+    } catch (const std::exception&) {
+    }
+  }
+  return themes;
+}
+
+// Installs the packs that came, as the next start would, and names the themes they brought.
+QStringList InstallArrived(const QStringList& packFiles) {
+  QStringList iniNames, names;
+  for (const QString& file : packFiles) {
+    iniNames << IniNamesIn(file);
+    names << QFileInfo(file).fileName();
+  }
+  InstallPacks(names);
+  ShowPackReport();
+  return ThemesOf(iniNames);
+}
+
+// The window answers the stop button while a large pack comes, without running events for every piece read.
+class TEventPacer {
+ public:
+  TEventPacer() { clock_.start(); }
+  void Tick() {
+    if (clock_.elapsed() < 50) return;
+    clock_.restart();
+    ProcessPendingEvents();
+  }
+
+ private:
+  QElapsedTimer clock_;
+};
 }  // namespace
 
 bool CheckUrl(const QString& url) {
@@ -77,7 +131,7 @@ bool CheckUrl(const QString& url) {
   return request && IsAcceptedStatus(request->StatusCode());
 }
 
-bool GetInetFile(const QString& fileURL, const QString& FileName, QString* refusal) {
+bool GetInetFile(const QString& fileURL, const QString& FileName, QString* refusal, const TPackProgress& progress) {
   if (!CheckUrl(fileURL)) return false;
   THttpClient client = DownloadClient(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
   client.TotalTimeout = kPackTimeLimit;
@@ -102,12 +156,21 @@ bool GetInetFile(const QString& fileURL, const QString& FileName, QString* refus
     if (refusal) *refusal = reason;
     return false;
   };
+  const qint64 total = request->BodySize();
+  const auto goOn = [&](qint64 received) {
+    if (!progress || progress(received, total)) return true;
+    part.remove();
+    return false;
+  };
+  if (!goOn(0)) return false;
   char buffer[kReadPiece];
+  qint64 received = 0;
   for (;;) {
     const qint64 got = request->Read(buffer, kReadPiece);
     if (got < 0) return refuse(QString("Файл «%1» не получен: %2.").arg(FileName, request->FailureText()));
     if (got == 0) break;
     if (part.write(buffer, got) != got) giveUp(part.errorString());
+    if (!goOn(received += got)) return false;
   }
   if (!part.flush()) giveUp(part.errorString());
   part.close();
@@ -132,10 +195,25 @@ QString PackUrl(const QString& baseUrl, int n) { return baseUrl + "/download/lev
 
 QString PackFileName(int n) { return DataFolder() + QString::number(n) + ".zip"; }
 
-int RunPackDownload(QWidget* button, QProgressBar* progress) {
+QString ArrivalMessage(int found, const QStringList& themes, bool stopped) {
+  const QString start = stopped ? "Загрузка остановлена. " : "";
+  if (found <= 0) return stopped ? start + "Новых тем не получено." : "Доступных тем не найдено!";
+  if (themes.isEmpty()) return start + QString("Получено наборов уровней: %1, но тем пазлов в них нет.").arg(found);
+  return start + QString(
+                     "Получено тем пазлов: %1 («%2»). Они уже установлены: выберите их кнопкой «Выбрать тему и "
+                     "картинку».")
+                     .arg(themes.size())
+                     .arg(themes.join("», «"));
+}
+
+int RunPackDownload(QWidget* button, QProgressBar* progress, TPackList* packs) {
   SetEnabled(button, false);
+  if (packs) packs->Begin();
   ProcessPendingEvents();
   int found = -1;
+  bool stopped = false;
+  QStringList arrived;
+  const auto stopAsked = [&] { return packs && packs->StopAsked(); };
   try {
     const QString baseUrl = DownloadBaseUrl();
     if (!CheckUrl(baseUrl)) {
@@ -143,25 +221,40 @@ int RunPackDownload(QWidget* button, QProgressBar* progress) {
     } else {
       found = 0;
       QStringList refusals;
-      for (int n = 1; n <= kPackCount; ++n) {
+      for (int n = 1; n <= kPackCount && !(stopped = stopAsked()); ++n) {
         if (progress) progress->setValue(n);
         ProcessPendingEvents();
         QString refusal;
-        if (GetInetFile(PackUrl(baseUrl, n), PackFileName(n), &refusal)) ++found;
+        TEventPacer pacer;
+        const auto watch = [&](qint64 received, qint64 total) {
+          if (packs) packs->SetProgress(n, received, total);
+          pacer.Tick();
+          return !stopAsked();
+        };
+        const bool written = GetInetFile(PackUrl(baseUrl, n), PackFileName(n), &refusal, watch);
+        if (written) {
+          ++found;
+          arrived << PackFileName(n);
+        }
+        if (packs && packs->Bar(n))
+          packs->SetOutcome(n, written ? "получен" : !refusal.isEmpty() ? "не получен" : "остановлен", written);
         if (!refusal.isEmpty()) refusals << refusal;
       }
       if (!refusals.isEmpty())
         ShowMessageBox("С сервера пришли не наборы уровней:\n\n" + refusals.join("\n\n"), QString(), TMsgIcon::Warning);
     }
   } catch (const std::exception& error) {
-    // An unreadable server.ini or a pack that cannot be saved ends the run; the button comes back for another try.
+    // An unreadable server.ini or a pack that cannot be saved ends the run; the button comes back for another try,
+    // and the packs saved before it wait for the next start.
+    if (packs) packs->End();
     SetEnabled(button, true);
     ReportError(QString::fromUtf8(error.what()));
     return found;
   }
+  if (packs) packs->End();
   SetEnabled(button, true);
   ProcessPendingEvents();
-  if (found == 0) ShowInformation("Доступных тем не найдено!");
-  if (found > 0) ShowInformation("Получены новые темы пазлов! Для их установки перезапустите программу.");
+  const QStringList themes = arrived.isEmpty() ? QStringList() : InstallArrived(arrived);
+  if (found >= 0) ShowInformation(ArrivalMessage(found, themes, stopped));
   return found;
 }

@@ -8,15 +8,22 @@
 #include <QScreen>
 #include <QStringList>
 #include <QWheelEvent>
+#include <QWindow>
+#include <optional>
 
 #include "engine/PicPuzzle.h"
 #include "engine/level/LevelPacks.h"
 #include "platform/Events.h"
+#include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
+#include "platform/PlayerSettings.h"
 #include "ui/Anchors.h"
 #include "ui/BackgroundPanel.h"
+#include "ui/FirstTips.h"
 #include "ui/RaisedLabel.h"
 #include "ui/ResourcePicture.h"
+#include "ui/TipPanel.h"
+#include "ui/WindowPlacement.h"
 #include "view/ImageView.h"
 
 TMainForm* MainForm = nullptr;
@@ -59,13 +66,18 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     move(screen->availableGeometry().center() - rect().center());
   BuildControls();
   FormCreate();
+  Puzzle.OnLevelStarted = [this] { ShowFirstTips(); };
+  RestorePlacement();
 }
 
 TMainForm::~TMainForm() {
+  Puzzle.OnLevelStarted = nullptr;
   if (MainForm == this) MainForm = nullptr;
 }
 
 void TMainForm::BuildControls() {
+  Table = new TBackgroundPanel(TBackgroundPanel::Tiled, this);
+  Table->setGeometry(rect());
   Panel = new QWidget(this);
   Panel->setGeometry(QRect(QPoint(0, 0), kDesignPanel));
   panelAnchors_ = new TAnchors(Panel, kDesignPanel);
@@ -152,6 +164,20 @@ void TMainForm::BuildControls() {
   RzBitBtn3 = makeTurnButton(QRect(640, 236, 57, 57), akRight, &TMainForm::RzBitBtn3Click);
   RzBitBtn4 = makeTurnButton(QRect(640, 301, 57, 57), akRight, &TMainForm::RzBitBtn4Click);
 
+  // In the corner left of the tray, where the design has nothing.
+  HelpButton = new QPushButton("?", Panel);
+  HelpButton->setFocusPolicy(Qt::NoFocus);
+  HelpButton->setFont(PixelFont(22, true));
+  HelpButton->setToolTip("Как играть (F1)");
+  panelAnchors_->Add(HelpButton, QRect(8, 562, 41, 41), akLeft | akBottom);
+  connect(HelpButton, &QPushButton::clicked, this, [this] { RunReported([&] { HelpButtonClick(); }); });
+
+  TipPanel = new TTipPanel(this);
+  connect(TipPanel, &TTipPanel::Dismissed, this, [this](int index) {
+    if (index < static_cast<int>(tipsShown_.size())) MarkTipSeen(tipsShown_[index]);
+  });
+  connect(TipPanel, &TTipPanel::Finished, this, [] { Puzzle.HoldClock(false); });
+
   const std::pair<TBmpButton*, void (TMainForm::*)()> clicks[] = {{BmpButton1, &TMainForm::BmpButton1Click},
                                                                   {BmpButton2, &TMainForm::BmpButton2Click},
                                                                   {BmpButton3, &TMainForm::BmpButton3Click},
@@ -172,7 +198,9 @@ void TMainForm::LoadPictures() {
   if (!start.isNull()) Image_Bkg->Bitmap().AssignImage(start);
   Image_Bkg->SetColor(kBoardColor);
   BackgroundMsg->SetPicture(QPixmap::fromImage(LoadPicture(kMessagePanelPicture, &missing)));
-  Background1->SetPicture(QPixmap::fromImage(LoadPicture(kPanelTexture, &missing)));
+  const QPixmap wood = QPixmap::fromImage(LoadPicture(kPanelTexture, &missing));
+  Background1->SetPicture(wood);
+  Table->SetPicture(wood);
 
   const QPixmap grey = LoadArt("resources/ui/button_grey.png", &missing);
   const QPixmap greyDown = LoadArt("resources/ui/button_grey_down.png", &missing);
@@ -226,19 +254,72 @@ QSize TMainForm::SquareSize(QSize size) {
 }
 
 void TMainForm::FormResize() {
-  // Full screen is not square: the panel is, in the middle of it.
-  QRect panel = rect();
-  if (isFullScreen()) {
-    const int side = std::min(width(), height());
-    panel = QRect((width() - side) / 2, (height() - side) / 2, side, side);
-  } else {
-    const QSize square = SquareSize(size());
+  // Maximised or full screen the window is not square: the panel is, in the middle, on the table's wood.
+  if (!isFullScreen() && !isMaximized()) {
+    const QSize square = FitSquare(size(), ClientRoom(screen(), FrameMargins()));
     if (square != size()) resize(square);
-    panel = rect();
+    if (isVisible() && screen()) {
+      const QRect frame(frameGeometry().topLeft(), square.grownBy(FrameMargins()));
+      const QPoint inside = KeepInside(frame, screen()->availableGeometry());
+      if (inside != frame.topLeft()) move(inside);
+    }
   }
+  const QRect panel = CentredSquare(rect());
   Puzzle.GameStatus.ParentWidth = panel.width();
   Puzzle.GameStatus.ParentHeight = panel.height();
   Panel->setGeometry(panel);
+  Table->setGeometry(rect());
+  if (TipPanel->isVisible()) TipPanel->setGeometry(rect());
+}
+
+QMargins TMainForm::FrameMargins() const {
+  const QRect frame = frameGeometry(), client = geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                  frame.bottom() - client.bottom());
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  // Back from full screen or maximised, the window is given the place it had; some window systems would first
+  // give back the full screen's size, or nothing they knew of when the window started maximised.
+  const Qt::WindowStates old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if ((old & (Qt::WindowFullScreen | Qt::WindowMaximized)) && windowState() == Qt::WindowNoState &&
+      restoreTo_.isValid()) {
+    const QRect back = restoreTo_;
+    restoreTo_ = QRect();
+    QTimer::singleShot(0, this, [this, back] {
+      if (windowState() == Qt::WindowNoState) setGeometry(back);
+    });
+  }
+  FormResize();
+}
+
+void TMainForm::RestorePlacement() {
+  const std::optional<TWindowPlacement> saved = LoadPlacement(*OpenPlayerSettings());
+  if (!saved) return;
+  if (FitsScreens(saved->geometry, FrameMargins(), QGuiApplication::screens())) setGeometry(saved->geometry);
+  if (saved->state != TWindowPlacement::Normal) {
+    restoreTo_ = geometry();
+    setWindowState(saved->state == TWindowPlacement::Maximized ? Qt::WindowMaximized : Qt::WindowFullScreen);
+  }
+  if (saved->muted && BmpButton5->Tag == 0) {
+    BmpButton5->SwapGlyphs();
+    BmpButton5->Tag = 1;
+    if (Puzzle.MediaPlayerBKG) Puzzle.MediaPlayerBKG->Tag = 1;
+  }
+}
+
+void TMainForm::RememberPlacement() const {
+  TWindowPlacement placement;
+  const bool normal = windowState() == Qt::WindowNoState;
+  placement.geometry = !normal && restoreTo_.isValid() ? restoreTo_ : normalGeometry();
+  if (!placement.geometry.isValid()) placement.geometry = geometry();
+  placement.state = isFullScreen()  ? TWindowPlacement::FullScreen
+                    : isMaximized() ? TWindowPlacement::Maximized
+                                    : TWindowPlacement::Normal;
+  placement.muted = BmpButton5->Tag == 1;
+  SavePlacement(*OpenPlayerSettings(), placement);
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -262,6 +343,7 @@ void TMainForm::EndSession() {
   if (closing_) return;
   closing_ = true;
   daemon->stop();
+  RememberPlacement();
   const TUnattendedMessages unattended;  // whatever the save has to say must not wait for a person
   const int step = Puzzle.GameStatus.IdStep;
   if (step == stPlaying || step == stPaused) {
@@ -276,6 +358,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   if (!closing_) {
     closing_ = true;
     daemon->stop();
+    RememberPlacement();
     FormClose();
   }
   event->accept();
@@ -286,6 +369,11 @@ void TMainForm::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   QTimer::singleShot(0, this, [] { ShowPackReport(); });
+  // Dragged to another screen, or once framed by the window manager, the window is made to fit its screen.
+  // The fit waits until the move that changed the screen is done.
+  if (QWindow* window = windowHandle())
+    connect(window, &QWindow::screenChanged, this, [this] { QTimer::singleShot(0, this, [this] { FormResize(); }); });
+  QTimer::singleShot(0, this, [this] { FormResize(); });
 }
 
 // One notch is 120; smooth wheels send parts of it.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "ui/BmpButton.h"
 #include "view/ImageView.h"
@@ -13,6 +14,8 @@ class QGroupBox;
 class TAnchors;
 class TBackgroundPanel;
 class TRaisedLabel;
+class TTipPanel;
+enum class TTip;
 
 class TMainForm : public QWidget {
   Q_OBJECT
@@ -43,6 +46,11 @@ class TMainForm : public QWidget {
   QPushButton* RzBitBtn3;
   QPushButton* RzBitBtn4;
   QTimer* daemon;
+  // Beside the design's controls: the table's wood around the board's square when the window is not square, the
+  // "?" that opens the help, and the first-time tips laid over everything.
+  TBackgroundPanel* Table;
+  QPushButton* HelpButton;
+  TTipPanel* TipPanel;
 
   void FormCreate();
   void FormClose();
@@ -64,11 +72,19 @@ class TMainForm : public QWidget {
   void daemonTimer();
   void MsgLabelClick();
   void SwitchFullScreen();
+  // "Как играть", from F1 and the "?" button; a level in play waits while it is open.
+  void HelpButtonClick();
+  // The tips of the level just started that the player has not been shown; its clock waits until they are read.
+  void ShowFirstTips();
+  // The window's size, place and state and the sound switch: put back from the player's settings where they still
+  // fit the screens, and kept there when the window closes.
+  void RestorePlacement();
+  void RememberPlacement() const;
   // Makes a level of "Мои картинки" of each picture and starts the first at once, at no cost; a picture that
   // cannot be made says why. Files given at start and files dropped on the window come here.
   void OpenPictures(const QStringList& paths);
 
-  // The resize rule: at least 548 on each side, and always square.
+  // The resize rule: at least 548 on each side, and always square. The screen may allow less (FitSquare).
   static QSize SquareSize(QSize size);
 
  protected:
@@ -76,6 +92,7 @@ class TMainForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   // The first showing puts up what went wrong with new level packs, over the window rather than before it.
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -86,12 +103,16 @@ class TMainForm : public QWidget {
   void BuildControls();
   void LoadPictures();
   void SetButtonsByStep(int step);
+  QMargins FrameMargins() const;
 
   TAnchors* panelAnchors_;
   TAnchors* groupAnchors_;
   int wheelRemainder_ = 0;
   bool closing_ = false;
   bool shown_ = false;
+  // Where the window goes back to from full screen or maximised, when the window system may not know.
+  QRect restoreTo_;
+  std::vector<TTip> tipsShown_;
 };
 
 extern TMainForm* MainForm;

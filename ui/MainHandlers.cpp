@@ -1,10 +1,13 @@
-// The main window's buttons and wheel: start or continue, pause, bonuses, hint, sound and turning.
+// The main window's buttons and wheel: start or continue, pause, bonuses, hint, sound, turning, help and tips.
 #include "engine/PicPuzzle.h"
 #include "engine/level/LevelLoad.h"
 #include "platform/Events.h"
 #include "platform/MessageBox.h"
 #include "ui/BonusForm.h"
+#include "ui/FirstTips.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainForm.h"
+#include "ui/TipPanel.h"
 
 void TMainForm::BmpButton1Click() {
   if (Puzzle.Starting()) return;
@@ -103,3 +106,20 @@ void TMainForm::RzBitBtn3Click() { Puzzle.MouseWheelDown(10); }
 void TMainForm::RzBitBtn4Click() { Puzzle.MouseWheelDown(1); }
 void TMainForm::FormMouseWheelUp() { Puzzle.MouseWheelUp(1); }
 void TMainForm::FormMouseWheelDown() { Puzzle.MouseWheelDown(1); }
+
+void TMainForm::HelpButtonClick() {
+  const bool playing = Puzzle.GameStatus.IdStep == stPlaying;
+  if (playing) Puzzle.StopGame();
+  THelpWindow help(this);
+  help.exec();
+  if (playing) Puzzle.PlayGame();
+}
+
+void TMainForm::ShowFirstTips() {
+  tipsShown_ = TipsFor(LookOf(Puzzle), SeenTips());
+  if (tipsShown_.empty()) return;
+  QStringList texts;
+  for (TTip tip : tipsShown_) texts << TipText(tip);
+  Puzzle.HoldClock(true);
+  TipPanel->ShowTips(texts);
+}

@@ -1,4 +1,4 @@
-// The main window's keys: turning the held piece, pause and full screen, beside the mouse that does the same.
+// The main window's keys: turning the held piece, pause, full screen and help, beside the mouse that does the same.
 #include <QKeyEvent>
 
 #include "engine/PicPuzzle.h"
@@ -20,12 +20,17 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F11:
       if (!event->isAutoRepeat()) SwitchFullScreen();
       break;
+    case Qt::Key_F1:
+      if (!event->isAutoRepeat()) RunReported([this] { HelpButtonClick(); });
+      break;
     default: QWidget::keyPressEvent(event); return;
   }
   event->accept();
 }
 
+// Full screen and back gives the window back as it was, size and place.
 void TMainForm::SwitchFullScreen() {
+  if (windowState() == Qt::WindowNoState) restoreTo_ = geometry();
   setWindowState(windowState() ^ Qt::WindowFullScreen);
   FormResize();
 }

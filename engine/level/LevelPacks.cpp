@@ -121,37 +121,58 @@ void UnCompressData(const QString& Fname, const QString& ExtractDir, TBusyProgre
   ProcessPendingEvents();
 }
 
-void TPicPuzzle::CheckPack() {
-  PrepareDataFolder();
-  const QString data = DataFolder();
+namespace {
+// A pack goes to the temporary folder before it is unpacked, so a pack that breaks the start is not met again.
+void MoveToTemp(const QString& data, const QString& name) {
+  try {
+    FileCopy(data + name, LevelTempFolder() + name);
+    if (!QFile::remove(data + name))
+      throw std::runtime_error(QString("не удаётся удалить «%1»").arg(data + name).toStdString());
+  } catch (const std::runtime_error& e) {
+    PackProblems()
+        << QString("Набор уровней «%1» не удалось перенести: %2").arg(name, QString::fromStdString(e.what()));
+  }
+}
+
+void UnpackFromTemp(const QString& name, TBusyProgress* progress) {
+  const QString archive = LevelTempFolder() + name;
+  if (!QFileInfo::exists(archive)) return;
+  try {
+    UnCompressData(archive, LevelDataFolder(), progress);
+  } catch (const TZipError& e) {
+    SetAside(archive, QString::fromStdString(e.what()));
+    return;
+  }
+  if (!QFile::remove(archive))
+    PackProblems() << QString("Распакованный набор уровней «%1» не удаётся удалить.").arg(archive);
+}
+
+void MakeLevelFolders() {
   MakeFolder(LevelsFolder());
   MakeFolder(LevelDataFolder());
   MakeFolder(LevelTempFolder());
+}
+}  // namespace
+
+void TPicPuzzle::CheckPack() {
+  PrepareDataFolder();
+  const QString data = DataFolder();
+  MakeLevelFolders();
   RemovePartialDownloads(data);
 
-  for (const TFolderEntry& pack : ListFolder(data, QStringLiteral("zip"))) {
-    try {
-      FileCopy(data + pack.name, LevelTempFolder() + pack.name);
-      if (!QFile::remove(data + pack.name))
-        throw std::runtime_error(QString("не удаётся удалить «%1»").arg(data + pack.name).toStdString());
-    } catch (const std::runtime_error& e) {
-      PackProblems()
-          << QString("Набор уровней «%1» не удалось перенести: %2").arg(pack.name, QString::fromStdString(e.what()));
-    }
-  }
+  for (const TFolderEntry& pack : ListFolder(data, QStringLiteral("zip"))) MoveToTemp(data, pack.name);
 
   TBusyProgress progress("Устанавливаются новые наборы уровней…");
-  for (const TFolderEntry& pack : ListFolder(LevelTempFolder(), QStringLiteral("zip"))) {
-    const QString archive = LevelTempFolder() + pack.name;
-    try {
-      UnCompressData(archive, LevelDataFolder(), &progress);
-    } catch (const TZipError& e) {
-      SetAside(archive, QString::fromStdString(e.what()));
-      continue;
-    }
-    if (!QFile::remove(archive))
-      PackProblems() << QString("Распакованный набор уровней «%1» не удаётся удалить.").arg(archive);
-  }
+  for (const TFolderEntry& pack : ListFolder(LevelTempFolder(), QStringLiteral("zip")))
+    UnpackFromTemp(pack.name, &progress);
+}
+
+void InstallPacks(const QStringList& names) {
+  MakeLevelFolders();
+  const QString data = DataFolder();
+  for (const QString& name : names) MoveToTemp(data, name);
+  TBusyProgress progress("Устанавливаются новые наборы уровней…");
+  for (const QString& name : names) UnpackFromTemp(name, &progress);
 }
 
 void ShowPackReport() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TBusyProgress;
 class TZipReader;
@@ -23,6 +24,10 @@ void CheckPackBounds(const TZipReader& archive, const QString& fileName);
 
 // The bare name an archive entry is extracted under; empty for an entry to skip.
 QString BareEntryName(const QString& entryName);
+
+// Installs the named pack archives of the data folder at once, as the next start would. What goes wrong waits
+// for ShowPackReport.
+void InstallPacks(const QStringList& names);
 
 // Every pack problem of this start in one message box, then forgotten; nothing when there was none. Called once
 // the main window shows, so the player sees the window behind it.

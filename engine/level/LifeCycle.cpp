@@ -136,6 +136,7 @@ void TPicPuzzle::StartGame() {
   ResetClock();
   GameStatus.IdStep = stPlaying;
   FStarting = false;
+  if (OnLevelStarted) OnLevelStarted();
   ProcessPendingEvents();
 }
 
@@ -229,8 +230,20 @@ void TPicPuzzle::ClearFinishedLevel() {
 
 // A level without a tray has no conveyor to move: its timer would only fire on every pass of the event loop.
 void TPicPuzzle::StartTimers() {
+  if (FClockHeld) return;
   if (speed_movie > 0) Timer->start();
   Clock->start();
+}
+
+void TPicPuzzle::HoldClock(bool held) {
+  FClockHeld = held;
+  if (!Timer || !Clock) return;
+  if (held) {
+    Timer->stop();
+    Clock->stop();
+  } else if (GameStatus.IdStep == stPlaying) {
+    StartTimers();
+  }
 }
 
 void TPicPuzzle::ClockTick(QObject*) {

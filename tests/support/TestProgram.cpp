@@ -3,13 +3,16 @@
 
 #include "engine/PicPuzzle.h"
 #include "platform/ProgramFolder.h"
+#include "ui/FirstTips.h"
 
 void ResetPuzzle() {
   Puzzle = TPicPuzzle();
   msec = sec = min = 0;
 }
 
-TestProgram::TestProgram() {
+TestProgram::TestProgram() : runConfig_(qgetenv("XDG_CONFIG_HOME")) {
+  qputenv("XDG_CONFIG_HOME", config.Path().toUtf8());
+  MarkAllTipsSeen();
   ResetPuzzle();
   SetProgramFolder(folder.Path());
   SetMessageBoxHook([this](const QString& text, const QString& caption, TMsgIcon, TMsgButtons buttons) {
@@ -22,4 +25,5 @@ TestProgram::~TestProgram() {
   ResetPuzzle();
   SetMessageBoxHook(nullptr);
   SetProgramFolder(QString());
+  qputenv("XDG_CONFIG_HOME", runConfig_);
 }

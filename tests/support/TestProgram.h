@@ -1,6 +1,8 @@
-// The game as a freshly started program in a throw-away folder: state reset, message boxes answered and recorded.
+// The game as a freshly started program in a throw-away folder: state reset, message boxes answered and recorded,
+// and a player of its own who has seen every first-time tip.
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 #include "TestFolder.h"
@@ -19,6 +21,11 @@ class TestProgram {
   QStringList messages;
   // What a Yes/No box answers.
   TMsgResult answer = TMsgResult::No;
+  // The player's config folder, with the settings file in it.
+  TestFolder config;
+
+ private:
+  QByteArray runConfig_;
 };
 
 // Puts the game object back to its state at program start (zero-filled, not created).

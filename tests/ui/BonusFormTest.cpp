@@ -16,6 +16,7 @@
 #include "ui/BackgroundPanel.h"
 #include "ui/BonusButton.h"
 #include "ui/BonusForm.h"
+#include "ui/PackList.h"
 
 namespace {
 TEST(BonusPrices, AreAQuarterAndAHalfOfTenStarsAPieceRoundedUp) {
@@ -216,7 +217,10 @@ TEST_F(BonusWindow, TheDownloadButtonRunsTheDownloadAndTheWindowStaysOpen) {
   EXPECT_TRUE(openAfterRun);
   EXPECT_EQ(form->ProgressBar->value(), 100);
   EXPECT_TRUE(form->DownloadButton->isEnabled());
-  EXPECT_TRUE(QFile::exists(folder.File("4.zip")));
-  EXPECT_EQ(messages.last(), "|Получены новые темы пазлов! Для их установки перезапустите программу.");
+  EXPECT_FALSE(QFile::exists(folder.File("4.zip")));
+  EXPECT_TRUE(QFile::exists(folder.File("levels/data/four.ini"))) << "installed at once";
+  EXPECT_TRUE(messages.last().startsWith("|Получено тем пазлов: 1 ")) << messages.last().toStdString();
+  ASSERT_NE(form->PackList->Bar(4), nullptr);
+  EXPECT_EQ(form->PackList->Outcome(4), "получен");
 }
 }  // namespace

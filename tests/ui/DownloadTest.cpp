@@ -1,4 +1,5 @@
-// The pack download against a real HTTP server on loopback: files written, messages shown, requests made.
+// The pack download against a real HTTP server on loopback: packs written and installed, messages shown, requests
+// made, a row per pack and the stop.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -7,12 +8,16 @@
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/PicPuzzle.h"
@@ -23,11 +28,17 @@
 #include "support/LoopbackServer.h"
 #include "support/TestFolder.h"
 #include "ui/Download.h"
+#include "ui/PackList.h"
 
 namespace {
 const QString kNoConnection = "Неустановлено соединение с Интернетом!";
 const QString kNoThemes = "Доступных тем не найдено!";
-const QString kRestart = "Получены новые темы пазлов! Для их установки перезапустите программу.";
+// What a run that installed packs says: how many themes came, and which.
+QString Arrived(const QStringList& themes) {
+  return QString("Получено тем пазлов: %1 («%2»). Они уже установлены: выберите их кнопкой «Выбрать тему и картинку».")
+      .arg(themes.size())
+      .arg(themes.join("», «"));
+}
 
 struct Box {
   QString text, caption;
@@ -50,19 +61,26 @@ std::string ZipBytes(const std::vector<std::pair<QString, QByteArray>>& entries)
   return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
-// Pack n: a ZIP archive of one entry of size bytes that do not compress, so about size bytes go over the wire.
+// The one level file of pack n, "packN.ini" of the theme "Набор N", with a comment of size random letters that
+// compress little.
+QByteArray PackEntry(int n, std::size_t size = 3000) {
+  static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  QByteArray content(static_cast<qsizetype>(size), '\0');
+  quint32 x = static_cast<quint32>(n);
+  for (char& c : content) {
+    x = x * 1103515245u + 12345u;
+    c = letters[(x >> 24) % 62];
+  }
+  return QString("[PuzzleSettings]\npack=Набор %1\nlevel=1\n;").arg(n).toUtf8() + content + "\n";
+}
+
+// Pack n: a ZIP archive of PackEntry(n, size), so about size bytes go over the wire.
 // Made once each: an archive stamps its entries with the time of making, so a second one may differ.
 std::string PackBody(int n, std::size_t size = 3000) {
   static std::map<std::pair<int, std::size_t>, std::string> made;
   auto [pack, fresh] = made.try_emplace({n, size});
   if (!fresh) return pack->second;
-  QByteArray content(static_cast<qsizetype>(size), '\0');
-  quint32 x = static_cast<quint32>(n);
-  for (char& c : content) {
-    x = x * 1103515245u + 12345u;
-    c = static_cast<char>(x >> 24);
-  }
-  return pack->second = ZipBytes({{QString("pack%1.ini").arg(n), content}});
+  return pack->second = ZipBytes({{QString("pack%1.ini").arg(n), PackEntry(n, size)}});
 }
 
 // A download server: "/" answers, "/download/levels/<n>.zip" serves the packs it has, and every request is logged.
@@ -153,14 +171,22 @@ class Download : public ::testing::Test {
     folder_.Write("resources/server.ini", "[Server]\nBaseUrl=" + baseUrl.toUtf8());
   }
 
-  int Run() { return RunPackDownload(&button_, &progress_); }
+  int Run() { return RunPackDownload(&button_, &progress_, &packs_); }
 
-  // Files in the program folder itself, resources aside.
+  // Files in the program folder itself, resources aside: what the run left for the next start.
   QStringList Files() const { return QDir(folder_.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name); }
   std::string Content(const QString& name) const {
     QFile file(folder_.File(name));
     if (!file.open(QIODevice::ReadOnly)) return "(missing)";
     return file.readAll().toStdString();
+  }
+  // The level files installed.
+  QStringList Installed() const {
+    return QDir(folder_.File("levels/data")).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+  }
+  QByteArray InstalledContent(const QString& name) const {
+    QFile file(folder_.File("levels/data/" + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
   }
   QStringList Texts() const {
     QStringList texts;
@@ -172,6 +198,7 @@ class Download : public ::testing::Test {
   std::vector<Box> boxes_;
   QPushButton button_;
   QProgressBar progress_;
+  TPackList packs_;
 };
 
 TEST_F(Download, WritesExactlyThePacksTheServerHasAndAsksToRestart) {
@@ -181,12 +208,15 @@ TEST_F(Download, WritesExactlyThePacksTheServerHasAndAsksToRestart) {
 
   EXPECT_EQ(Run(), 3);
 
-  EXPECT_EQ(Files(), QStringList({"1.zip", "2.zip", "3.zip"}));
-  EXPECT_TRUE(Content("1.zip") == PackBody(1));
-  EXPECT_TRUE(Content("2.zip") == PackBody(2, 70000));
-  EXPECT_TRUE(Content("3.zip") == PackBody(3));
+  EXPECT_TRUE(Files().isEmpty()) << "installed at once: " << Files().join(", ").toStdString();
+  EXPECT_EQ(Installed(), QStringList({"pack1.ini", "pack2.ini", "pack3.ini"}));
+  EXPECT_EQ(InstalledContent("pack1.ini"), PackEntry(1));
+  EXPECT_EQ(InstalledContent("pack2.ini"), PackEntry(2, 70000));
+  EXPECT_EQ(InstalledContent("pack3.ini"), PackEntry(3));
   ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].text, kRestart);
+  EXPECT_EQ(boxes_[0].text,
+            "Получено тем пазлов: 3 («Набор 1», «Набор 2», «Набор 3»). Они уже установлены: "
+            "выберите их кнопкой «Выбрать тему и картинку».");
   EXPECT_EQ(boxes_[0].caption, "");
   EXPECT_EQ(boxes_[0].icon, TMsgIcon::Information);
   EXPECT_EQ(progress_.value(), 100);
@@ -248,11 +278,11 @@ TEST_F(Download, TheBaseUrlMayComeWithoutOrWithAnyCaseOfTheScheme) {
   for (const QString& baseUrl : {hostAndPort, "HTTP://" + hostAndPort, "Http://" + hostAndPort + "/"}) {
     SCOPED_TRACE(baseUrl.toStdString());
     boxes_.clear();
-    QFile::remove(folder_.File("7.zip"));
+    QFile::remove(folder_.File("levels/data/pack7.ini"));
     UseServer(baseUrl);
     EXPECT_EQ(Run(), 1);
-    EXPECT_EQ(Files(), QStringList({"7.zip"}));
-    EXPECT_EQ(Texts(), QStringList({kRestart}));
+    EXPECT_EQ(Installed(), QStringList({"pack7.ini"}));
+    EXPECT_EQ(Texts(), QStringList({Arrived({"Набор 7"})}));
   }
 }
 
@@ -260,9 +290,8 @@ TEST_F(Download, PacksBehindARedirectAreSavedAndCounted) {
   PackServer server({{1, {PackBody(1), Serve::Redirected}}});
   UseServer(server.BaseUrl());
   EXPECT_EQ(Run(), 1);
-  EXPECT_EQ(Files(), QStringList({"1.zip"}));
-  EXPECT_TRUE(Content("1.zip") == PackBody(1)) << "the redirect's target, not the redirect page";
-  EXPECT_EQ(Texts(), QStringList({kRestart}));
+  EXPECT_EQ(InstalledContent("pack1.ini"), PackEntry(1)) << "the redirect's target, not the redirect page";
+  EXPECT_EQ(Texts(), QStringList({Arrived({"Набор 1"})}));
 }
 
 // Only what the next start could install is kept; every body refused is named in one box before the summary.
@@ -277,14 +306,15 @@ TEST_F(Download, BodiesThatAreNoPackAreNotSavedAndAreReportedTogether) {
                      {6, {PackBody(6)}}});
   UseServer(server.BaseUrl());
   EXPECT_EQ(Run(), 1);
-  EXPECT_EQ(Files(), QStringList({"6.zip"}));
+  EXPECT_TRUE(Files().isEmpty()) << Files().join(", ").toStdString();
+  EXPECT_EQ(Installed(), QStringList({"pack6.ini"}));
   ASSERT_EQ(boxes_.size(), 2u);
   EXPECT_EQ(boxes_[0].icon, TMsgIcon::Warning);
   for (const char* refused : {"1.zip»", "2.zip»", "3.zip»", "4.zip»", "5.zip»"})
     EXPECT_TRUE(boxes_[0].text.contains(refused)) << refused << "\n" << boxes_[0].text.toStdString();
   EXPECT_FALSE(boxes_[0].text.contains(".part")) << boxes_[0].text.toStdString();
   EXPECT_FALSE(boxes_[0].text.contains("6.zip")) << boxes_[0].text.toStdString();
-  EXPECT_EQ(boxes_[1].text, kRestart);
+  EXPECT_EQ(boxes_[1].text, Arrived({"Набор 6"}));
 }
 
 TEST_F(Download, APackThatBreaksOffLeavesNoFileAndIsNotCounted) {
@@ -292,11 +322,13 @@ TEST_F(Download, APackThatBreaksOffLeavesNoFileAndIsNotCounted) {
   PackServer server({{1, {PackBody(1)}}, {2, {PackBody(2, 50000), Serve::BrokenMidBody}}, {3, {PackBody(3)}}});
   UseServer(server.BaseUrl());
   EXPECT_EQ(Run(), 2);
-  EXPECT_EQ(Files(), QStringList({"1.zip", "2.zip", "3.zip"})) << "no partial file is left";
+  EXPECT_EQ(Files(), QStringList({"2.zip"})) << "no partial file is left, and only what came is installed";
   EXPECT_EQ(Content("2.zip"), "an earlier pack") << "the broken transfer does not touch the earlier file";
+  EXPECT_EQ(Installed(), QStringList({"pack1.ini", "pack3.ini"}));
   ASSERT_EQ(Texts().size(), 2);
   EXPECT_TRUE(Texts()[0].contains("«" + folder_.File("2.zip") + "» не получен")) << Texts()[0].toStdString();
-  EXPECT_EQ(Texts()[1], kRestart);
+  EXPECT_EQ(Texts()[1], Arrived({"Набор 1", "Набор 3"}));
+  EXPECT_EQ(packs_.Outcome(2), "не получен");
 
   boxes_.clear();
   PackServer brokenOnly({{5, {PackBody(5, 50000), Serve::BrokenMidBody}}});
@@ -322,8 +354,8 @@ TEST_F(Download, PacksLyingThereAlreadyAreReplacedAndCounted) {
   PackServer server({{1, {PackBody(1)}}});
   UseServer(server.BaseUrl());
   EXPECT_EQ(Run(), 1);
-  EXPECT_TRUE(Content("1.zip") == PackBody(1));
-  EXPECT_EQ(Texts(), QStringList({kRestart}));
+  EXPECT_EQ(InstalledContent("pack1.ini"), PackEntry(1));
+  EXPECT_EQ(Texts(), QStringList({Arrived({"Набор 1"})}));
 }
 
 TEST_F(Download, APackThatCannotBeSavedEndsTheRunWithTheFileError) {
@@ -351,6 +383,72 @@ TEST_F(Download, TheWindowKeepsAnsweringDuringARun) {
   Run();
   EXPECT_GE(ticks, 100) << "events run at least once per pack";
   EXPECT_TRUE(disabledDuringRun);
+}
+
+TEST_F(Download, EachPackTheServerHasGetsARowWithItsOwnBar) {
+  PackServer server({{2, {PackBody(2, 70000)}}, {5, {PackBody(5)}}, {9, {"<html>no pack</html>"}}});
+  UseServer(server.BaseUrl());
+  QStringList seenDuringRun;
+  int largestPartOfPack2 = 0;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (const QProgressBar* bar = packs_.Bar(2)) largestPartOfPack2 = std::max(largestPartOfPack2, bar->value());
+  });
+  watch.start(0);
+  EXPECT_EQ(Run(), 2);
+  EXPECT_FALSE(packs_.isHidden());
+  EXPECT_EQ(packs_.RowCount(), 3) << "packs the server does not have get no row";
+  for (int n : {2, 5}) {
+    ASSERT_NE(packs_.Bar(n), nullptr) << n;
+    EXPECT_EQ(packs_.Bar(n)->value(), packs_.Bar(n)->maximum()) << n;
+    EXPECT_EQ(packs_.Outcome(n), "получен") << n;
+  }
+  EXPECT_EQ(packs_.Outcome(9), "не получен");
+  EXPECT_GT(largestPartOfPack2, 0) << "the bar moved while the pack came";
+  EXPECT_FALSE(packs_.StopButton->isEnabled()) << "nothing to stop once the run is over";
+  EXPECT_EQ(Texts().last(), Arrived({"Набор 2", "Набор 5"}));
+}
+
+// A pack that comes slowly: a kilobyte every 20 ms, over seconds.
+TEST_F(Download, StopEndsTheRunInstallsWhatCameAndLeavesNoPartOfTheRest) {
+  LoopbackServer slow;
+  slow.Routes().Get("/", [](const httplib::Request&, httplib::Response& r) { r.set_content("packs", "text/plain"); });
+  std::atomic<int> askedAfterStop{0};
+  std::atomic<bool> stopped{false};
+  slow.Routes().Get(R"(/download/levels/(\d+)\.zip)", [&](const httplib::Request& request, httplib::Response& r) {
+    const int n = std::stoi(request.matches[1]);
+    if (stopped && n > 2) ++askedAfterStop;
+    if (n == 1) return r.set_content(PackBody(1), "application/zip");
+    if (n != 2) return void(r.status = 404);
+    const std::string body = PackBody(2, 300000);
+    r.set_content_provider(body.size(), "application/zip",
+                           [body, &slow](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+                             if (slow.Stopping()) return false;
+                             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                             sink.write(body.data() + offset, std::min<std::size_t>(1024, body.size() - offset));
+                             return true;
+                           });
+  });
+  UseServer(slow.BaseUrl());
+  QTimer press;
+  QObject::connect(&press, &QTimer::timeout, [&] {
+    if (packs_.Bar(2) && packs_.Bar(2)->value() > 0 && packs_.StopButton->isEnabled()) {
+      stopped = true;
+      QTest::mouseClick(packs_.StopButton, Qt::LeftButton);
+    }
+  });
+  press.start(5);
+
+  EXPECT_EQ(Run(), 1);
+
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(packs_.Outcome(2), "остановлен");
+  EXPECT_LT(packs_.Bar(2)->value(), packs_.Bar(2)->maximum());
+  EXPECT_TRUE(Files().isEmpty()) << "no part of pack 2: " << Files().join(", ").toStdString();
+  EXPECT_EQ(Installed(), QStringList({"pack1.ini"}));
+  EXPECT_EQ(askedAfterStop, 0) << "no pack is asked for after the stop";
+  EXPECT_EQ(Texts(), QStringList({"Загрузка остановлена. " + Arrived({"Набор 1"})}));
+  EXPECT_TRUE(button_.isEnabled());
 }
 
 TEST(DownloadSettings, TheBaseUrlComesFromServerIniOrTheDefault) {

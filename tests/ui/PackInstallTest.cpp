@@ -1,4 +1,5 @@
-// A pack fetched by the download is installed by the next start and shows up in the chooser.
+// A pack fetched by the download is installed at once and shows up in the chooser; a pack left in the data folder
+// is installed by the next start.
 #include <gtest/gtest.h>
 #include <zip.h>
 
@@ -55,7 +56,8 @@ TEST(PackInstall, ADownloadedPackIsUnpackedAtTheNextStartAndOffersItsTheme) {
   program.Write("resources/server.ini", "[Server]\nBaseUrl=" + server.BaseUrl().toUtf8() + "\n");
 
   ASSERT_EQ(RunPackDownload(nullptr, nullptr), 1);
-  Puzzle.CheckPack();
+  EXPECT_TRUE(QFile::exists(program.File("levels/data/sea1.ini"))) << "installed at once, before any restart";
+  Puzzle.CheckPack();  // the next start finds nothing left to do
 
   EXPECT_EQ(QDir(program.Path()).entryList(QDir::Files), QStringList()) << "the pack left the program folder";
   QFile picture(program.File("levels/data/sea1.jpg"));
@@ -65,11 +67,27 @@ TEST(PackInstall, ADownloadedPackIsUnpackedAtTheNextStartAndOffersItsTheme) {
   ASSERT_EQ(themes.size(), 1u);
   EXPECT_EQ(themes[0].id, "sea1");
   EXPECT_EQ(themes[0].pack, "Море");
-  EXPECT_EQ(boxes, QStringList({"Получены новые темы пазлов! Для их установки перезапустите программу."}));
+  EXPECT_EQ(boxes, QStringList({"Получено тем пазлов: 1 («Море»). Они уже установлены: выберите их кнопкой "
+                                "«Выбрать тему и картинку»."}));
 
   SetMessageBoxHook(nullptr);
   SetProgramFolder(QString());
 }
+TEST(PackInstall, APackLeftInTheDataFolderIsInstalledByTheNextStart) {
+  TestProgram program;
+  RecordingPlayers players;
+  TestFolder scratch;
+  program.folder.Write("4.zip", PackArchive({{"lake1.ini", "[PuzzleSettings]\npack=Озёра\nlevel=1\nimage=lake1.jpg\n"},
+                                             {"lake1.jpg", "picture"}},
+                                            scratch.File("pack.zip")));
+  TMainForm form;
+  EXPECT_FALSE(QFile::exists(program.folder.File("4.zip")));
+  const std::vector<TChooserLevel> themes = BuildThemeList(ReadChooserLevels());
+  ASSERT_EQ(themes.size(), 1u);
+  EXPECT_EQ(themes[0].pack, "Озёра");
+  form.close();
+}
+
 // Broken packs do not each stop the start with a box before the window: one box lists them over the window.
 TEST(PackInstall, EveryPackProblemOfAStartComesInOneBoxOnceTheMainWindowShows) {
   TestProgram program;

@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "ui/BonusForm.h"
+#include "ui/FirstTips.h"
 #include "ui/MainForm.h"
 #include "ui/StoragePack.h"
 #include "ui/TileBox.h"
@@ -98,6 +99,8 @@ int main(int argc, char** argv) {
     return TMsgResult::No;
   });
   SeedRandom(2024);
+  // The pictures show a level as a player who knows the game sees it, in a window of the pictures' own size.
+  MarkAllTipsSeen();
 
   TMainForm mainForm;
   TBonusForm bonusForm(&mainForm);
