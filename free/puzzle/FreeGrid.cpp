@@ -22,13 +22,17 @@ double Misfit(QSize picture, int pieces, int columns, int rows) {
 }
 }  // namespace
 
-TFreeGrid FitFreeGrid(QSize original, int pieces) {
+void CheckFreePieceCount(int pieces) {
   if (pieces < kFewestFreePieces || pieces > kMostFreePieces)
     throw TFreeError(QString("деталей может быть от %1 до %2, а не %3")
                          .arg(kFewestFreePieces)
                          .arg(kMostFreePieces)
                          .arg(pieces)
                          .toStdString());
+}
+
+TFreeGrid FitFreeGrid(QSize original, int pieces) {
+  CheckFreePieceCount(pieces);
   if (original.width() <= 0 || original.height() <= 0) throw TFreeError("в картинке нет ни одной точки");
   TFreeGrid best;
   best.Picture = KeptSize(original);

@@ -20,6 +20,8 @@ struct TFreeGrid {
   bool operator==(const TFreeGrid&) const = default;
 };
 
+// Throws TFreeError for a count outside kFewestFreePieces..kMostFreePieces.
+void CheckFreePieceCount(int pieces);
 // About `pieces` pieces for a picture of `original` size: columns × rows close to `pieces`, cells close to square,
 // the picture kept whole at up to kLongestFreePicture on its long side and never enlarged. Throws TFreeError for a
 // count outside kFewestFreePieces..kMostFreePieces or a picture whose cells would be under kSmallestFreeCell.
