@@ -46,7 +46,8 @@ TEST_F(FreeTableTest, APressOnAPiecesTransparentCornerDoesNotTakeIt) {
 
 TEST_F(FreeTableTest, AGrabKeepsThePressedPointUnderTheCursorAndRaisesTheGroup) {
   Wheel(*table, {500, 350}, 2, Qt::ControlModifier);
-  const int piece = 11;
+  // In the table's middle, so no step takes the cursor off the table.
+  const int piece = NearestPiece(*puzzle, puzzle->Table().center());
   table->centerOn(*VisiblePoint(*puzzle, piece));
   const QPoint from = OnView(*table, *VisiblePoint(*puzzle, piece));
   const QPointF pressed = puzzle->PieceToTable(piece).inverted().map(OnTable(*table, from));
@@ -61,8 +62,11 @@ TEST_F(FreeTableTest, AGrabKeepsThePressedPointUnderTheCursorAndRaisesTheGroup) 
     EXPECT_EQ(table->Item(piece).sceneTransform(), puzzle->PieceToTable(piece));
   }
   // Drawn above every other piece while held.
-  for (size_t i = 0; i < puzzle->Pieces().size(); ++i)
-    if (int(i) != piece) EXPECT_LT(table->Item(int(i)).zValue(), table->Item(piece).zValue()) << i;
+  for (size_t i = 0; i < puzzle->Pieces().size(); ++i) {
+    if (int(i) != piece) {
+      EXPECT_LT(table->Item(int(i)).zValue(), table->Item(piece).zValue()) << i;
+    }
+  }
   Release(*table, OnView(*table, Where(*puzzle, piece, pressed)));
   EXPECT_EQ(table->HeldGroup(), -1);
 }
@@ -94,7 +98,10 @@ TEST_F(FreeTableTest, AJoinSoundsAndGlows) {
   EXPECT_EQ(table->Item(left).sceneTransform(), puzzle->PieceToTable(left));
   EXPECT_GT(table->Item(left).Glow(), 0);
   EXPECT_GT(table->Item(right).Glow(), 0);
-  const auto* player = table->findChild<RecordingPlayer*>();
+  // The player is no Q_OBJECT, so it is found by its C++ type.
+  const RecordingPlayer* player = nullptr;
+  for (QObject* child : table->findChildren<QObject*>())
+    if (auto* recording = dynamic_cast<RecordingPlayer*>(child)) player = recording;
   ASSERT_NE(player, nullptr);
   EXPECT_EQ(player->log, QStringList({"open set.wav", "play from start"}));
   EXPECT_TRUE(QTest::qWaitFor([&] { return table->Item(left).Glow() == 0; }, 3000)) << "the glow fades";
@@ -125,7 +132,8 @@ TEST(FreeTableDrawing, PiecesAreDrawnFromTheImageTheZoomAndScreenNeed) {
     QImage screen(table.viewport()->size() * c.pixelRatio, QImage::Format_ARGB32_Premultiplied);
     screen.setDevicePixelRatio(c.pixelRatio);
     QPainter painter(&screen);
-    table.render(&painter, QRectF(), table.viewport()->rect());
+    // In logical pixels: the image's own size counts its device pixels.
+    table.render(&painter, QRectF(table.viewport()->rect()), table.viewport()->rect());
     painter.end();
     EXPECT_EQ(table.Item(0).DrawnSize(), c.drawn) << "zoom " << c.zoom << ", pixel ratio " << c.pixelRatio;
   }

@@ -42,6 +42,16 @@ std::optional<QPointF> VisiblePoint(const TFreePuzzle& puzzle, int piece) {
   return std::nullopt;
 }
 
+int NearestPiece(const TFreePuzzle& puzzle, QPointF tablePoint) {
+  int nearest = -1;
+  double distance = HUGE_VAL;
+  for (int piece = 0; piece < int(puzzle.Pieces().size()); ++piece) {
+    const auto at = VisiblePoint(puzzle, piece);
+    if (at && QLineF(*at, tablePoint).length() < distance) nearest = piece, distance = QLineF(*at, tablePoint).length();
+  }
+  return nearest;
+}
+
 QPoint OnView(const TFreeTable& table, QPointF tablePoint) {
   return table.viewportTransform().map(tablePoint).toPoint();
 }

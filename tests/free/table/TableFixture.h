@@ -19,6 +19,9 @@ std::unique_ptr<TFreePuzzle> SmallFreePuzzle(int pieces = 48, bool turned = fals
 // from its cell's centre outwards; none when other pieces cover all of it.
 std::optional<QPointF> VisiblePoint(const TFreePuzzle& puzzle, int piece);
 
+// The piece whose visible point lies nearest the table point.
+int NearestPiece(const TFreePuzzle& puzzle, QPointF tablePoint);
+
 // The viewport pixel nearest a table point.
 QPoint OnView(const TFreeTable& table, QPointF tablePoint);
 QPointF OnTable(const TFreeTable& table, QPoint viewportPoint);

@@ -79,13 +79,8 @@ TEST_F(FreeTableTest, DraggingTheEmptyTablePansIt) {
 TEST_F(FreeTableTest, TheRightButtonPansOverAPiece) {
   Wheel(*table, {500, 350}, 6, Qt::ControlModifier);
   // The piece nearest the table's middle, so the view has room to pan every way.
-  int piece = 0;
-  QPointF onPiece;
-  for (int i = 0; i < int(puzzle->Pieces().size()); ++i) {
-    const QPointF at = *VisiblePoint(*puzzle, i);
-    if (i == 0 || QLineF(at, puzzle->Table().center()).length() < QLineF(onPiece, puzzle->Table().center()).length())
-      piece = i, onPiece = at;
-  }
+  const int piece = NearestPiece(*puzzle, puzzle->Table().center());
+  const QPointF onPiece = *VisiblePoint(*puzzle, piece);
   table->centerOn(onPiece);
   const QTransform place = puzzle->PieceToTable(piece);
   const QPoint from = OnView(*table, onPiece);
