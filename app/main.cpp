@@ -1,7 +1,12 @@
-// Program start: the application, the three windows, then the status loop and the message loop.
+// Program start: the application, the three windows, then the status loop and the message loop; or, asked for
+// with --pieces, a free puzzle of one picture in its own window.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
+#include <random>
 
+#include "free/table/FreeStart.h"
+#include "free/table/FreeWindow.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
@@ -9,6 +14,19 @@
 #include "ui/BonusForm.h"
 #include "ui/MainForm.h"
 #include "ui/StoragePack.h"
+
+namespace {
+// A free puzzle is a game of its own: none of the level game's windows, packs or saved game are touched.
+int PlayFreePuzzle(const QString& picture, const QString& pieces, bool turned, const bool& quitSignalled) {
+  // A count that is not a number is as far outside the allowed counts as any.
+  bool number = false;
+  const int count = pieces.toInt(&number);
+  std::mt19937 random(static_cast<std::uint32_t>(Random(0x7FFFFFFF)));
+  const auto window = OpenFreePuzzle(picture, number ? count : 0, turned, random);
+  if (!window) return 1;
+  return quitSignalled ? 0 : QApplication::exec();
+}
+}  // namespace
 
 int main(int argc, char** argv) {
   // Held from the start, so a signal during start-up is not lost and does not kill a half-made window.
@@ -23,6 +41,23 @@ int main(int argc, char** argv) {
     QCoreApplication::exit(0);
   });
   Randomize();
+  QCommandLineParser parser;
+  const QCommandLineOption piecesOption("pieces", "Свободная сборка картинки примерно из N деталей.", "N");
+  const QCommandLineOption turnOption("turn", "Детали свободной сборки лежат повёрнутыми.");
+  parser.addOptions({piecesOption, turnOption});
+  parser.addPositionalArgument("картинки", "Картинки, которые станут своими уровнями, или картинка свободной сборки.");
+  // Anything the parser does not know is a picture's name, as before there were options.
+  const bool parsed = parser.parse(app.arguments());
+  if (parsed && parser.isSet(piecesOption)) {
+    ShowHeldMessages();
+    if (parser.positionalArguments().size() != 1) {
+      ShowMessageBox("Для свободной сборки назовите одну картинку: puzzle --pieces N КАРТИНКА", "Свободная сборка",
+                     TMsgIcon::Error);
+      return 1;
+    }
+    return PlayFreePuzzle(parser.positionalArguments().front(), parser.value(piecesOption), parser.isSet(turnOption),
+                          quitSignalled);
+  }
   TMainForm mainForm;
   TBonusForm bonusForm(&mainForm);
   BonusForm = &bonusForm;
@@ -34,7 +69,7 @@ int main(int argc, char** argv) {
   // Notices of the start-up, such as a missing sound device, come once the window is up.
   QTimer::singleShot(0, &ShowHeldMessages);
   // Pictures named on the command line ("Open with") become the player's own levels; the first starts at once.
-  const QStringList pictures = app.arguments().mid(1);
+  const QStringList pictures = parsed ? parser.positionalArguments() : app.arguments().mid(1);
   if (!pictures.isEmpty())
     QTimer::singleShot(0, &mainForm, [&mainForm, pictures] { RunReported([&] { mainForm.OpenPictures(pictures); }); });
   const int result = quitSignalled ? 0 : app.exec();

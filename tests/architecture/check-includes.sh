@@ -11,9 +11,11 @@ rules=(
   "pieces|pieces/ view/ platform/|view/ImageView.h|*"
   "engine|engine/ pieces/ view/ platform/|view/ImageView.h|*.h"
   "ui|ui/ engine/ pieces/ view/ platform/||"
+  "free/puzzle|free/puzzle/ pieces/ view/ platform/|view/ImageView.h|*"
+  "free/table|free/table/ free/puzzle/ pieces/ view/ platform/||"
   "tools/pack|tools/pack/ engine/ pieces/ view/ platform/||"
   "tools/art|tools/art/||"
-  "app|ui/ engine/ pieces/ view/ platform/||"
+  "app|ui/ free/ engine/ pieces/ view/ platform/||"
 )
 
 failures=0
