@@ -2,7 +2,7 @@
 #include "free/table/JoinFeedback.h"
 
 #include "free/table/PieceItem.h"
-#include "platform/MediaPlayer.h"
+#include "platform/MediaPlayerFactory.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 
