@@ -10,9 +10,8 @@ inline std::uint32_t Even(std::uint32_t p) { return p & 0x00FF00FFu; }
 inline std::uint32_t Odd(std::uint32_t p) { return (p >> 8) & 0x00FF00FFu; }
 }  // namespace
 
-QImage HalfSize(const QImage& image) {
+void HalfSizeInto(const QImage& image, QImage& half) {
   const int w = image.width(), h = image.height();
-  QImage half((w + 1) / 2, (h + 1) / 2, QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < half.height(); ++y) {
     const auto* top = reinterpret_cast<const std::uint32_t*>(image.constScanLine(2 * y));
     const auto* bottom =
@@ -33,12 +32,13 @@ QImage HalfSize(const QImage& image) {
       out[x] = even | odd << 8;
     }
   }
-  return half;
 }
 
-std::vector<QImage> SmallerLevels(const QImage& image) {
-  std::vector<QImage> levels;
-  auto last = [&]() -> const QImage& { return levels.empty() ? image : levels.back(); };
-  while (std::max(last().width(), last().height()) > 2 * kSmallestLevelSide) levels.push_back(HalfSize(last()));
-  return levels;
+std::vector<QSize> SmallerLevelSizes(QSize size) {
+  std::vector<QSize> sizes;
+  while (std::max(size.width(), size.height()) > 2 * kSmallestLevelSide) {
+    size = QSize((size.width() + 1) / 2, (size.height() + 1) / 2);
+    sizes.push_back(size);
+  }
+  return sizes;
 }
