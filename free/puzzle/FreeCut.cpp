@@ -53,7 +53,7 @@ TFreePiece CutOne(const QImage& picture, const TFreeGrid& grid, const QString& o
 }
 }  // namespace
 
-std::vector<TFreePiece> CutFreePuzzle(const QImage& picture, const TFreeGrid& grid, std::mt19937& random) {
+std::vector<TFreePiece> CutFreePuzzle(const QImage& picture, const TFreeGrid& grid, std::mt19937& random, int workers) {
   if (picture.size() != grid.Picture) throw TFreeError("картинка не того размера, что у сетки деталей");
   // The tracer reads 0xAARRGGBB words: one conversion here, if any, rather than one per piece.
   const QImage source = picture.format() == QImage::Format_ARGB32 || picture.format() == QImage::Format_RGB32
@@ -77,7 +77,8 @@ std::vector<TFreePiece> CutFreePuzzle(const QImage& picture, const TFreeGrid& gr
       next = count;
     }
   };
-  const int workers = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, count);
+  if (workers <= 0) workers = static_cast<int>(std::thread::hardware_concurrency());
+  workers = std::clamp(workers, 1, count);
   failures.resize(workers);
   std::vector<std::thread> threads;
   for (int w = 1; w < workers; ++w) threads.emplace_back(work, std::ref(failures[w]));

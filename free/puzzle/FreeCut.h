@@ -17,9 +17,11 @@ struct TFreePiece {
   std::vector<QImage> Smaller;  // Image at 1/2, 1/4, ... down to about 16 pixels, for drawing zoomed out
 };
 
-// Cuts the picture (already at grid.Picture size) on every core. The outlines are the game's own jigsaw outlines,
-// straight at the picture's border; the same random state gives the same pieces whatever the number of cores.
-std::vector<TFreePiece> CutFreePuzzle(const QImage& picture, const TFreeGrid& grid, std::mt19937& random);
+// Cuts the picture (already at grid.Picture size) on `workers` threads, 0 for every core. The outlines are the
+// game's own jigsaw outlines, straight at the picture's border; the same random state gives the same pieces
+// whatever the number of workers.
+std::vector<TFreePiece> CutFreePuzzle(const QImage& picture, const TFreeGrid& grid, std::mt19937& random,
+                                      int workers = 0);
 
 class TFreePuzzle;
 // Loads the picture file and makes a whole new puzzle of about `pieces` pieces: decode, keep size, cut, lay out;
