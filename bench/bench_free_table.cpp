@@ -12,6 +12,7 @@
 #include <memory>
 #include <random>
 
+#include "GameInPlay.h"
 #include "free/puzzle/FreeCut.h"
 #include "free/puzzle/FreePuzzle.h"
 #include "free/table/FreeTable.h"
@@ -19,15 +20,6 @@
 
 namespace {
 constexpr QSize kScreen(1920, 1080);
-
-QImage DetailedPicture(int width, int height) {
-  QImage picture(width, height, QImage::Format_RGB32);
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = 0; x < width; ++x) row[x] = 0xFF000000u | (x * 7 + y) % 256 << 16 | (x ^ y) % 256 << 8 | (x * y) % 256;
-  }
-  return picture;
-}
 
 // Counts the viewport's paints, so a frame is known to have been drawn.
 class TPaintCount : public QObject {
@@ -78,7 +70,8 @@ class TShownTable {
     // the tick sleeps, so processor time counts only the work.
     QElapsedTimer waited;
     waited.start();
-    while (count.paints == before && waited.elapsed() < 1000) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (count.paints == before && waited.elapsed() < 1000)
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (count.paints == before) state.SkipWithError("the move painted nothing");
   }
 
@@ -154,13 +147,4 @@ BENCHMARK(BM_FreeGroupDrag)->Args({1000, 250})->MeasureProcessCPUTime()->Unit(be
 BENCHMARK(BM_FreeZoomedOut)->Arg(1000)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunGameBenchmarks(argc, argv); }

@@ -35,13 +35,31 @@ TFreeTable::TFreeTable(TFreePuzzle& puzzle, QWidget* parent)
   }
   depth_.assign(pieces.size(), 0);
   RenumberDepths();
-  for (int group : puzzle.Stacking()) PlaceItems(group);
+  for (int group : puzzle.Stacking()) {
+    PlaceItems(group);
+    ShadeItems(group);
+  }
 }
 
 TFreeTable::~TFreeTable() = default;
 
 void TFreeTable::PlaceItems(int group) {
   for (int piece : puzzle_.Members(group)) items_[piece]->setTransform(puzzle_.PieceToTable(piece));
+}
+
+void TFreeTable::ShadeItems(int group) {
+  // The shadow falls right and down, so a piece whose right, lower and lower-right neighbours share its group
+  // casts it only onto them.
+  const TFreeGrid& grid = puzzle_.Grid();
+  const auto together = [&](int piece, int column, int row) {
+    return column < grid.Columns && row < grid.Rows &&
+           puzzle_.GroupOf(row * grid.Columns + column) == puzzle_.GroupOf(piece);
+  };
+  for (int piece : puzzle_.Members(group)) {
+    const TFreePiece& p = puzzle_.Pieces()[piece];
+    items_[piece]->SetShadowed(!(together(piece, p.Column + 1, p.Row) && together(piece, p.Column, p.Row + 1) &&
+                                 together(piece, p.Column + 1, p.Row + 1)));
+  }
 }
 
 void TFreeTable::StackItems(int group) {

@@ -58,6 +58,8 @@ class TFreeTable : public QGraphicsView {
   void PlaceItems(int group);
   // Stacks the group's items as the model stacks the group.
   void StackItems(int group);
+  // Which of the group's items cast a shadow.
+  void ShadeItems(int group);
   // Depths from the model's stacking, from the bottom up.
   void RenumberDepths();
   void Grab(int group, QPointF at);

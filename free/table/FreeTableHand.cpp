@@ -84,6 +84,7 @@ void TFreeTable::AfterDrop(const TJoinResult& result) {
   lastPiece_ = puzzle_.Members(group).front();
   PlaceItems(group);
   StackItems(group);
+  ShadeItems(group);
   if (!result.MergedGroups.empty() || result.IntoFrame) {
     std::vector<TPieceItem*> joined;
     for (int piece : puzzle_.Members(group)) joined.push_back(items_[piece]);

@@ -44,7 +44,7 @@ void TPieceItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
   drawnSize_ = image.size();
   const QRectF whole(QPointF(0, 0), piece_.Image.size());
   painter->setRenderHint(QPainter::SmoothPixmapTransform, image.size() != piece_.Image.size() || scale != 1);
-  if (scale * whole.width() >= kShadowlessSide) {
+  if (shadowed_ && scale * whole.width() >= kShadowlessSide) {
     // The screen's down-right in the piece's own turned coordinates.
     const QTransform turn = sceneTransform();
     QPointF down = QTransform(turn.m11(), turn.m12(), turn.m21(), turn.m22(), 0, 0).inverted().map(QPointF(1, 1));

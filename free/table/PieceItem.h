@@ -14,6 +14,9 @@ class TPieceItem : public QGraphicsItem {
   QRectF boundingRect() const override;
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+  // Whether the piece casts its shadow: not inside a group, where its neighbours would cover it anyway.
+  void SetShadowed(bool shadowed) { shadowed_ = shadowed; }
+  bool Shadowed() const { return shadowed_; }
   // The join flash, 0 (none) to 1 (brightest).
   void SetGlow(double glow);
   double Glow() const { return glow_; }
@@ -24,6 +27,7 @@ class TPieceItem : public QGraphicsItem {
   const TFreePiece& piece_;
   QImage shadow_;  // the outline's shape, dark and soft; small, since a shadow has no detail
   double shadowReach_ = 0;
+  bool shadowed_ = true;
   double glow_ = 0;
   QSize drawnSize_;
 };
