@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FreeStartRefused,
     testing::Values(TRefusal{"NoFile", {}, 48, "не открывается"},
                     TRefusal{"NotAPicture", "just some words", 48, "не картинка"},
-                    TRefusal{"BrokenJpeg", QByteArray("\xFF\xD8\xFF\xE0 broken", 12), 48, "это не JPEG"},
+                    TRefusal{"BrokenJpeg", QByteArray("\xFF\xD8\xFF\xE0 broken", 12), 48, "файл неполон"},
                     TRefusal{"TooFewPieces", Png(QSize(400, 300)), 11, "от 12 до 1000"},
                     TRefusal{"TooManyPieces", Png(QSize(400, 300)), 1001, "а не 1001"},
                     TRefusal{"TooSmallForTheCount", Png(QSize(100, 100)), 100, "мала для 100 деталей"}),
