@@ -24,7 +24,10 @@ std::vector<TFreePiece> CutFreePuzzle(const QImage& picture, const TFreeGrid& gr
                                       int workers = 0);
 
 class TFreePuzzle;
+struct TFreeOrigin;
 // Loads the picture file and makes a whole new puzzle of about `pieces` pieces: decode, keep size, cut, lay out;
 // `turned` starts every piece at a random angle. Throws TFreeError with one Russian text naming the file and the
-// reason.
+// reason. The puzzle keeps its origin, with a seed drawn from `random`.
 std::unique_ptr<TFreePuzzle> StartFreePuzzle(const QString& picture, int pieces, bool turned, std::mt19937& random);
+// The puzzle of the origin, the same every time for the same picture; the origin's picture is used as it stands.
+std::unique_ptr<TFreePuzzle> StartFreePuzzle(const TFreeOrigin& origin);

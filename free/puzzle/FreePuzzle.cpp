@@ -11,8 +11,10 @@ namespace {
 double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
 }  // namespace
 
-TFreePuzzle::TFreePuzzle(TFreeGrid grid, QImage picture, std::vector<TFreePiece> pieces, TFreeLayout layout)
+TFreePuzzle::TFreePuzzle(TFreeGrid grid, QImage picture, std::vector<TFreePiece> pieces, TFreeLayout layout,
+                         TFreeOrigin origin)
     : grid_(grid),
+      origin_(std::move(origin)),
       picture_(std::move(picture)),
       pieces_(std::move(pieces)),
       table_(layout.Table),
@@ -163,3 +165,37 @@ TJoinResult TFreePuzzle::Drop(int group) {
 }
 
 bool TFreePuzzle::Finished() const { return stacking_.size() == 1; }
+
+TFreeState TFreePuzzle::State() const { return {groupOf_, places_, stacking_}; }
+
+void TFreePuzzle::Restore(const TFreeState& state) {
+  const std::size_t count = pieces_.size();
+  if (state.GroupOf.size() != count || state.Places.size() != count)
+    throw TFreeError("в сохранении другое число деталей");
+  std::vector<std::vector<int>> members(count);
+  for (std::size_t piece = 0; piece < count; ++piece) {
+    const int group = state.GroupOf[piece];
+    if (group < 0 || static_cast<std::size_t>(group) >= count) throw TFreeError("деталь в несуществующей группе");
+    members[group].push_back(static_cast<int>(piece));
+  }
+  std::vector<bool> stacked(count, false);
+  for (int group : state.Stacking) {
+    if (group < 0 || static_cast<std::size_t>(group) >= count || stacked[group] || members[group].empty())
+      throw TFreeError("порядок групп на столе не сходится с группами");
+    stacked[group] = true;
+  }
+  // A far-off or non-finite place would put pieces where the player can never reach them.
+  const QRectF reach = table_.adjusted(-table_.width(), -table_.height(), table_.width(), table_.height());
+  for (std::size_t group = 0; group < count; ++group) {
+    if (members[group].empty()) continue;
+    const TGroupPlace& place = state.Places[group];
+    if (!stacked[group]) throw TFreeError("порядок групп на столе не сходится с группами");
+    if (!std::isfinite(place.Angle) || std::fabs(place.Angle) > 1e6 || !std::isfinite(place.Origin.x()) ||
+        !std::isfinite(place.Origin.y()) || !reach.contains(place.Origin))
+      throw TFreeError("группа лежит за пределами стола");
+  }
+  groupOf_ = state.GroupOf;
+  places_ = state.Places;
+  members_ = std::move(members);
+  stacking_ = state.Stacking;
+}

@@ -11,6 +11,7 @@
 #include "free/puzzle/FreeCut.h"
 #include "free/puzzle/FreeGrid.h"
 #include "free/puzzle/FreeLayout.h"
+#include "free/puzzle/FreeState.h"
 
 // Two pieces join when the neighbour lies within this part of a cell side of where it belongs...
 constexpr double kFreeJoinReach = 1.0 / 8;
@@ -28,9 +29,11 @@ struct TJoinResult {
 class TFreePuzzle {
  public:
   // Every piece starts as its own group (group i holds piece i) at the layout's place.
-  TFreePuzzle(TFreeGrid grid, QImage picture, std::vector<TFreePiece> pieces, TFreeLayout layout);
+  TFreePuzzle(TFreeGrid grid, QImage picture, std::vector<TFreePiece> pieces, TFreeLayout layout,
+              TFreeOrigin origin = {});
 
   const TFreeGrid& Grid() const { return grid_; }
+  const TFreeOrigin& Origin() const { return origin_; }
   const QImage& Picture() const { return picture_; }  // the kept picture, for a faded guide in the frame
   const std::vector<TFreePiece>& Pieces() const { return pieces_; }
   QRectF Table() const { return table_; }
@@ -54,6 +57,12 @@ class TFreePuzzle {
   bool Finished() const;
   QRectF Bounds(int group) const;  // table bounding rect of the group's pieces
 
+  TFreeState State() const;
+  // Puts every piece back as the state has it. Throws TFreeError, leaving the puzzle as it was, for a state that
+  // does not fit this puzzle: other sizes, a group out of range, a stacking that is not every group once, a place
+  // that is not a finite point on the table.
+  void Restore(const TFreeState& state);
+
  private:
   QTransform GroupToTable(int group) const;  // picture pixels -> table
   QPointF CellCentre(int piece) const;       // in picture pixels
@@ -65,6 +74,7 @@ class TFreePuzzle {
   bool InFrame(int group) const;
 
   TFreeGrid grid_;
+  TFreeOrigin origin_;
   QImage picture_;
   std::vector<TFreePiece> pieces_;
   QRectF table_, frame_;

@@ -1,23 +1,31 @@
 // Starting a free puzzle from a picture file: decode, keep size, cut, lay out.
+#include <QFileInfo>
 #include <QString>
 
 #include "free/puzzle/FreeCut.h"
 #include "free/puzzle/FreePuzzle.h"
+#include "free/puzzle/FreeState.h"
 #include "free/puzzle/PictureDecode.h"
 
-std::unique_ptr<TFreePuzzle> StartFreePuzzle(const QString& picture, int pieces, bool turned, std::mt19937& random) {
+std::unique_ptr<TFreePuzzle> StartFreePuzzle(const TFreeOrigin& origin) {
   try {
     // A count that can never fit is refused before a large picture is decoded.
-    CheckFreePieceCount(pieces);
-    QImage kept = DecodeFreePicture(picture);
-    const TFreeGrid grid = FitFreeGrid(kept.size(), pieces);
+    CheckFreePieceCount(origin.Pieces);
+    QImage kept = DecodeFreePicture(origin.Picture);
+    const TFreeGrid grid = FitFreeGrid(kept.size(), origin.Pieces);
     if (kept.size() != grid.Picture) kept = kept.scaled(grid.Picture, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    std::mt19937 random(origin.Seed);
     std::vector<TFreePiece> cut = CutFreePuzzle(kept, grid, random);
-    TFreeLayout layout = LayOutFreeTable(grid, cut, turned, random);
-    return std::make_unique<TFreePuzzle>(grid, std::move(kept), std::move(cut), std::move(layout));
+    TFreeLayout layout = LayOutFreeTable(grid, cut, origin.Turned, random);
+    return std::make_unique<TFreePuzzle>(grid, std::move(kept), std::move(cut), std::move(layout), origin);
   } catch (const std::exception& e) {
     throw TFreeError(QString("Из картинки «%1» не сделать головоломку: %2.")
-                         .arg(picture, QString::fromUtf8(e.what()))
+                         .arg(origin.Picture, QString::fromUtf8(e.what()))
                          .toStdString());
   }
+}
+
+std::unique_ptr<TFreePuzzle> StartFreePuzzle(const QString& picture, int pieces, bool turned, std::mt19937& random) {
+  return StartFreePuzzle(
+      TFreeOrigin{QFileInfo(picture).absoluteFilePath(), pieces, turned, static_cast<std::uint32_t>(random())});
 }
