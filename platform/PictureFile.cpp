@@ -57,3 +57,8 @@ QImage LoadPicture(const QString& file, QSize atLeast, QSize smallest) {
     return picture;
   });
 }
+
+bool IsPictureFileName(const QString& fileName) {
+  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  return !suffix.isEmpty() && PictureFileSuffixes().contains(suffix);
+}

@@ -15,3 +15,5 @@ QImage LoadPicture(const QString& file, QSize atLeast, QSize smallest = QSize())
 
 // The file name endings of the formats LoadPicture reads, in lower case without the dot.
 QStringList PictureFileSuffixes();
+// True for a file name the game reads a picture from, judged by its extension.
+bool IsPictureFileName(const QString& fileName);

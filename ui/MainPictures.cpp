@@ -8,6 +8,7 @@
 #include "engine/level/LevelLoad.h"
 #include "engine/level/OwnPictures.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureFile.h"
 #include "ui/MainForm.h"
 
 namespace {

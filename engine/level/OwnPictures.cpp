@@ -38,11 +38,6 @@ int OwnPictureGrid(QSize pictureSize) {
   return std::clamp(side, kFewestPerSide, kMostPerSide);
 }
 
-bool IsPictureFileName(const QString& fileName) {
-  const QString suffix = QFileInfo(fileName).suffix().toLower();
-  return !suffix.isEmpty() && PictureFileSuffixes().contains(suffix);
-}
-
 TOwnLevel AddOwnPicture(const QString& path) {
   QImage picture;
   try {

@@ -10,9 +10,6 @@ inline const QString kOwnPicturesPack = QStringLiteral("Мои картинки"
 // Pieces a side for a picture of this size: more for a larger picture, 3 to 6.
 int OwnPictureGrid(QSize pictureSize);
 
-// True for a file name the game can make a level of, judged by its extension.
-bool IsPictureFileName(const QString& fileName);
-
 struct TOwnLevel {
   QString id;  // the INI file's name without ".ini"
   int level = 0;

@@ -13,6 +13,7 @@
 #include "engine/level/LevelFolder.h"
 #include "engine/level/LevelSettings.h"
 #include "engine/level/OwnPictures.h"
+#include "platform/PictureFile.h"
 #include "support/PhotoFiles.h"
 #include "support/RecordingPlayer.h"
 #include "support/TestProgram.h"
