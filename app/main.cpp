@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <random>
 
-#include "free/table/FreeStart.h"
-#include "free/table/FreeWindow.h"
+#include "free/puzzle/FreeCut.h"
+#include "free/windows/FreeGames.h"
 #include "platform/Application.h"
 #include "platform/MessageBox.h"
 #include "platform/QuitSignals.h"
@@ -22,9 +22,11 @@ int PlayFreePuzzle(const QString& picture, const QString& pieces, bool turned, c
   bool number = false;
   const int count = pieces.toInt(&number);
   std::mt19937 random(static_cast<std::uint32_t>(Random(0x7FFFFFFF)));
-  const auto window = OpenFreePuzzle(picture, number ? count : 0, turned, random);
-  if (!window) return 1;
-  return quitSignalled ? 0 : QApplication::exec();
+  TFreeGames games;
+  if (!games.Start(NewFreeOrigin(picture, number ? count : 0, turned, random), true)) return 1;
+  const int result = quitSignalled ? 0 : QApplication::exec();
+  games.SaveAll();
+  return result;
 }
 }  // namespace
 
@@ -68,10 +70,10 @@ int main(int argc, char** argv) {
   mainForm.show();
   // Notices of the start-up, such as a missing sound device, come once the window is up.
   QTimer::singleShot(0, &ShowHeldMessages);
-  // Pictures named on the command line ("Open with") become the player's own levels; the first starts at once.
+  // Pictures named on the command line ("Open with") open free assembly's chooser, which offers them as levels too.
   const QStringList pictures = parsed ? parser.positionalArguments() : app.arguments().mid(1);
   if (!pictures.isEmpty())
-    QTimer::singleShot(0, &mainForm, [&mainForm, pictures] { RunReported([&] { mainForm.OpenPictures(pictures); }); });
+    QTimer::singleShot(0, &mainForm, [&mainForm, pictures] { RunReported([&] { mainForm.OfferPictures(pictures); }); });
   const int result = quitSignalled ? 0 : app.exec();
   mainForm.EndSession();
   return result;

@@ -13,6 +13,7 @@
 
 #include "engine/PicPuzzle.h"
 #include "engine/level/LevelPacks.h"
+#include "free/windows/FreeGames.h"
 #include "platform/Events.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBox.h"
@@ -177,6 +178,7 @@ void TMainForm::BuildControls() {
     if (index < static_cast<int>(tipsShown_.size())) MarkTipSeen(tipsShown_[index]);
   });
   connect(TipPanel, &TTipPanel::Finished, this, [] { Puzzle.HoldClock(false); });
+  BuildFreeButtons();
 
   const std::pair<TBmpButton*, void (TMainForm::*)()> clicks[] = {{BmpButton1, &TMainForm::BmpButton1Click},
                                                                   {BmpButton2, &TMainForm::BmpButton2Click},
@@ -345,6 +347,7 @@ void TMainForm::EndSession() {
   daemon->stop();
   RememberPlacement();
   const TUnattendedMessages unattended;  // whatever the save has to say must not wait for a person
+  FreeGames().SaveAll();
   const int step = Puzzle.GameStatus.IdStep;
   if (step == stPlaying || step == stPaused) {
     Puzzle.StopGame();

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "ui/BmpButton.h"
@@ -13,6 +15,9 @@
 class QGroupBox;
 class TAnchors;
 class TBackgroundPanel;
+class TFreeChooser;
+class TFreeGames;
+class TMyPuzzles;
 class TRaisedLabel;
 class TTipPanel;
 enum class TTip;
@@ -81,8 +86,20 @@ class TMainForm : public QWidget {
   void RestorePlacement();
   void RememberPlacement() const;
   // Makes a level of "Мои картинки" of each picture and starts the first at once, at no cost; a picture that
-  // cannot be made says why. Files given at start and files dropped on the window come here.
+  // cannot be made says why. Files given at start and files dropped on the window come here from the chooser.
   void OpenPictures(const QStringList& paths);
+
+  // Free assembly, beside the level game: its two buttons on the start screen, where the tray is during a level.
+  QPushButton* FreeButton;
+  QPushButton* MyPuzzlesButton;
+  TFreeGames& FreeGames() { return *freeGames_; }
+  // "Свободная сборка", with a completed level's picture or a file to choose; returns the window, open.
+  TFreeChooser* FreeButtonClick();
+  // "Мои пазлы", the list of free puzzles; returns the window, open.
+  TMyPuzzles* MyPuzzlesButtonClick();
+  // Pictures opened with the game or dropped on it: "Свободная сборка" with the first chosen, which also offers
+  // them as levels of "Мои картинки" (OpenPictures) in one click.
+  TFreeChooser* OfferPictures(const QStringList& paths);
 
   // The resize rule: at least 548 on each side, and always square. The screen may allow less (FitSquare).
   static QSize SquareSize(QSize size);
@@ -101,6 +118,9 @@ class TMainForm : public QWidget {
 
  private:
   void BuildControls();
+  void BuildFreeButtons();
+  // The free buttons stand on the start screen only, never over the tray or a level in play.
+  void ShowFreeButtons();
   void LoadPictures();
   void SetButtonsByStep(int step);
   QMargins FrameMargins() const;
@@ -113,6 +133,8 @@ class TMainForm : public QWidget {
   // Where the window goes back to from full screen or maximised, when the window system may not know.
   QRect restoreTo_;
   std::vector<TTip> tipsShown_;
+  std::unique_ptr<TFreeGames> freeGames_;
+  QPointer<TFreeChooser> chooser_;
 };
 
 extern TMainForm* MainForm;

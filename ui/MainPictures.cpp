@@ -29,7 +29,7 @@ void TMainForm::dropEvent(QDropEvent* event) {
   const QStringList paths = DroppedPictures(event->mimeData());
   if (paths.isEmpty()) return;
   event->acceptProposedAction();
-  RunReported([&] { OpenPictures(paths); });
+  RunReported([&] { OfferPictures(paths); });
 }
 
 void TMainForm::OpenPictures(const QStringList& paths) {

@@ -60,6 +60,7 @@ void TMainForm::daemonTimer() {
   }
 
   SetButtonsByStep(status.IdStep);
+  ShowFreeButtons();
   ProcessPendingEvents();
 }
 

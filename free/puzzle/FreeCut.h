@@ -29,5 +29,7 @@ struct TFreeOrigin;
 // `turned` starts every piece at a random angle. Throws TFreeError with one Russian text naming the file and the
 // reason. The puzzle keeps its origin, with a seed drawn from `random`.
 std::unique_ptr<TFreePuzzle> StartFreePuzzle(const QString& picture, int pieces, bool turned, std::mt19937& random);
+// A new origin: the picture named absolutely, the seed drawn from `random`.
+TFreeOrigin NewFreeOrigin(const QString& picture, int pieces, bool turned, std::mt19937& random);
 // The puzzle of the origin, the same every time for the same picture; the origin's picture is used as it stands.
 std::unique_ptr<TFreePuzzle> StartFreePuzzle(const TFreeOrigin& origin);

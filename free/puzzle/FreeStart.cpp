@@ -33,7 +33,10 @@ std::unique_ptr<TFreePuzzle> StartFreePuzzle(const TFreeOrigin& origin) {
   }
 }
 
+TFreeOrigin NewFreeOrigin(const QString& picture, int pieces, bool turned, std::mt19937& random) {
+  return {QFileInfo(picture).absoluteFilePath(), pieces, turned, static_cast<std::uint32_t>(random())};
+}
+
 std::unique_ptr<TFreePuzzle> StartFreePuzzle(const QString& picture, int pieces, bool turned, std::mt19937& random) {
-  return StartFreePuzzle(
-      TFreeOrigin{QFileInfo(picture).absoluteFilePath(), pieces, turned, static_cast<std::uint32_t>(random())});
+  return StartFreePuzzle(NewFreeOrigin(picture, pieces, turned, random));
 }

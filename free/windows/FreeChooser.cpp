@@ -115,7 +115,6 @@ TFreeChooser::TFreeChooser(const std::vector<TFreeCandidate>& candidates, QWidge
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 1);
   layout->addLayout(right);
-  if (pictures_->count() > 0) pictures_->setCurrentRow(0);
 }
 
 bool TFreeChooser::ChoosePicture(const QString& file) {
@@ -139,6 +138,13 @@ bool TFreeChooser::ChoosePicture(const QString& file) {
                   .arg(QFileInfo(file).fileName(), PiecesText(kFewestFreePieces));
   }
   if (!fault.isEmpty()) {
+    // Nothing stays chosen, so "Начать" never starts a picture other than the one in sight.
+    picture_.clear();
+    choices_.clear();
+    counts_->clear();
+    start_->setEnabled(false);
+    preview_->setPixmap(QPixmap());
+    preview_->setText("Эта картинка не подходит");
     fault_->setText(fault);
     fault_->show();
     return false;

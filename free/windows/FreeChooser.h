@@ -40,6 +40,7 @@ class TFreeChooser : public QDialog {
   void SetGuide(bool shown);
   QPushButton& StartButton() { return *start_; }
   QPushButton& LevelButton() { return *level_; }
+  const QLabel& Fault() const { return *fault_; }  // why the last picture chosen will not do
 
  signals:
   void StartChosen(const TFreeOrigin& origin, bool guide);

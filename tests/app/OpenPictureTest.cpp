@@ -1,4 +1,5 @@
-// A picture opened with the game ("Open with", or named on the command line) starts as a level at once.
+// A picture given to the game: with --pieces it is a free puzzle saved from its first moment and again when the
+// session ends the game; the level game's saved game and levels are not touched.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,12 +10,15 @@
 #include <QTest>
 #include <csignal>
 
-#include "engine/level/OwnPictures.h"
-#include "engine/level/SavedGameFile.h"
+#include "free/saves/FreeSaves.h"
 #include "support/TestFolder.h"
 
 namespace {
-TEST(OpenPicture, StartsAsALevelOfMyPictures) {
+QStringList FreeSaves(const TestFolder& folder) {
+  return QDir(folder.File("free")).entryList(QDir::Files | QDir::NoDotAndDotDot);
+}
+
+TEST(OpenPicture, AFreePuzzleIsSavedFromItsFirstMomentAndWhenTheSessionEnds) {
   TestFolder folder;
   const QString built = QCoreApplication::applicationDirPath() + "/";
   folder.CopyFolder(built + "resources", "resources");
@@ -25,27 +29,24 @@ TEST(OpenPicture, StartsAsALevelOfMyPictures) {
 
   QProcess game;
   game.setProgram(folder.File("puzzle"));
-  game.setArguments({folder.File("Летний луг.jpg")});
+  game.setArguments({"--pieces", "24", folder.File("Летний луг.jpg")});
   game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   game.start();
   ASSERT_TRUE(game.waitForStarted(10000));
-  // The level is made and started in one step of the event loop; the signal is handled after it.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.File("levels/data/moi_0001.ini")); }, 30000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return FreeSaves(folder).size() == 1; }, 30000));
   ::kill(static_cast<pid_t>(game.processId()), SIGTERM);
   const bool ended = game.waitForFinished(20000);
   if (!ended) game.kill();
   ASSERT_TRUE(ended);
   EXPECT_EQ(game.exitCode(), 0);
 
-  // Ended by the session, the game saved the level in play: the photo, whole, 4 x 4, of "Мои картинки".
-  QFile saved(folder.File("puz.sav"));
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  const TSavedGame save = ParseSavedGame(saved.readAll());
-  EXPECT_EQ(save.Pack, kOwnPicturesPack);
-  EXPECT_EQ(save.level, 1);
-  EXPECT_TRUE(save.Im_bkg_Path.endsWith("moi_0001.jpg")) << save.Im_bkg_Path.toStdString();
-  EXPECT_EQ(save.ColCount, 4);
-  EXPECT_EQ(save.Pic.size(), 16u);
-  EXPECT_EQ(save.GameStatus.Score, 100) << "the first own picture costs no stars";
+  ASSERT_EQ(FreeSaves(folder).size(), 1) << "one puzzle, one file, nothing left half written";
+  const TFreeSave save = ReadFreeSave(folder.File("free/" + FreeSaves(folder).front()));
+  EXPECT_EQ(save.Origin.Picture, folder.File("Летний луг.jpg"));
+  EXPECT_EQ(save.Grid.Columns * save.Grid.Rows, 24);
+  EXPECT_EQ(save.State.GroupOf.size(), 24u);
+  EXPECT_FALSE(save.Finished);
+  EXPECT_FALSE(QFile::exists(folder.File("puz.sav")));
+  EXPECT_FALSE(QFile::exists(folder.File("levels/data/moi_0001.ini")));
 }
 }  // namespace

@@ -13,6 +13,7 @@
 #include "engine/level/LevelFolder.h"
 #include "engine/level/LevelSettings.h"
 #include "engine/level/OwnPictures.h"
+#include "free/windows/FreeChooser.h"
 #include "platform/PictureFile.h"
 #include "support/PhotoFiles.h"
 #include "support/RecordingPlayer.h"
@@ -81,6 +82,14 @@ TEST_F(OwnPictures, ADroppedPictureReplacesTheLevelInPlay) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(form.get(), &drop);
+  // The drop offers free assembly with the picture chosen; the level is one click away.
+  auto* chooser = form->findChild<TFreeChooser*>();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_TRUE(chooser->isVisible());
+  EXPECT_EQ(QFileInfo(chooser->Picture()).fileName(), "two.png");
+  EXPECT_EQ(Puzzle.GameStatus.IdStep, stPaused) << "nothing happens to the level before the player chooses";
+  ASSERT_TRUE(chooser->LevelButton().isVisible());
+  QTest::mouseClick(&chooser->LevelButton(), Qt::LeftButton);
   EXPECT_EQ(Puzzle.GameStatus.IdStep, stPlaying);
   EXPECT_EQ(QFileInfo(Puzzle.Im_bkg_Path).fileName(), "moi_0002.jpg");
   EXPECT_TRUE(form->BmpButton1->isEnabled()) << "nothing is left paused";

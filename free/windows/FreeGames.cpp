@@ -1,0 +1,155 @@
+// The free puzzles open in this run, their saves as they are played and their records.
+#include "free/windows/FreeGames.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+
+#include "free/puzzle/FreeCut.h"
+#include "free/puzzle/FreePuzzle.h"
+#include "free/saves/FreeKeeper.h"
+#include "free/saves/FreeRecords.h"
+#include "free/saves/FreeSaves.h"
+#include "free/table/FreeTable.h"
+#include "free/table/FreeWindow.h"
+#include "platform/MessageBox.h"
+#include "platform/Random.h"
+
+struct TFreeGames::TOpen {
+  std::unique_ptr<TFreeWindow> Window;
+  TFreeKeeper Keeper;
+};
+
+namespace {
+constexpr const char* kCaption = "Свободная сборка";
+
+// Making or reading a puzzle of many pieces takes a moment.
+template <class Make>
+auto Waiting(Make&& make) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  struct TRestore {
+    ~TRestore() { QApplication::restoreOverrideCursor(); }
+  } restore;
+  return make();
+}
+}  // namespace
+
+TFreeGames::TFreeGames() {
+  // A logout may end the game without closing its windows first.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveAll(); });
+}
+
+TFreeGames::~TFreeGames() { SaveAll(); }
+
+const std::vector<TFreeWindow*> TFreeGames::Windows() const {
+  std::vector<TFreeWindow*> windows;
+  for (const auto& open : open_) windows.push_back(open->Window.get());
+  return windows;
+}
+
+TFreeWindow* TFreeGames::Start(const TFreeOrigin& origin, bool guide) {
+  std::unique_ptr<TFreePuzzle> puzzle;
+  try {
+    puzzle = Waiting([&] { return StartFreePuzzle(origin); });
+  } catch (const TFreeError& e) {
+    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
+    return nullptr;
+  }
+  return Open(std::move(puzzle), NewFreeSavePath(), 0, guide);
+}
+
+TFreeWindow* TFreeGames::Resume(const QString& path) {
+  for (const auto& open : open_)
+    if (open->Keeper.Path() == path) {
+      open->Window->showNormal();
+      open->Window->raise();
+      open->Window->activateWindow();
+      return open->Window.get();
+    }
+  try {
+    const TFreeSave save = ReadFreeSave(path);
+    auto puzzle = Waiting([&] { return ResumeFreePuzzle(save); });
+    return Open(std::move(puzzle), path, save.Seconds, true);
+  } catch (const TFreeError& e) {
+    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
+    return nullptr;
+  }
+}
+
+TFreeWindow* TFreeGames::StartAgain(const QString& path) {
+  for (const auto& open : open_)
+    if (open->Keeper.Path() == path) {
+      Close(open->Window.get());
+      break;
+    }
+  TFreeOrigin origin;
+  try {
+    origin = ReadFreeSave(path).Origin;
+  } catch (const TFreeError& e) {
+    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
+    return nullptr;
+  }
+  origin.Seed = static_cast<std::uint32_t>(Random(0x7FFFFFFF));
+  std::unique_ptr<TFreePuzzle> puzzle;
+  try {
+    puzzle = Waiting([&] { return StartFreePuzzle(origin); });
+  } catch (const TFreeError& e) {
+    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
+    return nullptr;
+  }
+  return Open(std::move(puzzle), path, 0, true);
+}
+
+TFreeWindow* TFreeGames::Open(std::unique_ptr<TFreePuzzle> made, const QString& path, int seconds, bool guide) {
+  TFreePuzzle& puzzle = *made;
+  auto open = std::make_unique<TOpen>(TOpen{
+      std::make_unique<TFreeWindow>(std::move(made), puzzle.Origin().Picture), TFreeKeeper(path)});
+  TOpen& kept = *open;
+  TFreeWindow& window = *kept.Window;
+  window.SetSeconds(seconds);
+  window.Table().SetGuideShown(guide);
+  window.installEventFilter(this);
+  connect(&window.Table(), &TFreeTable::Settled, this, [this, &kept] { Save(kept); });
+  connect(&window.Table(), &TFreeTable::Finished, this, [this, &kept] { Finish(kept); });
+  open_.push_back(std::move(open));
+  Save(kept);
+  emit PuzzlesChanged();
+  window.show();
+  return &window;
+}
+
+void TFreeGames::Save(TOpen& open) { open.Keeper.Save(open.Window->Table().Puzzle(), open.Window->Seconds()); }
+
+void TFreeGames::Finish(TOpen& open) {
+  TFreeWindow& window = *open.Window;
+  const TFreePuzzle& puzzle = window.Table().Puzzle();
+  Save(open);
+  RunReported([&] { KeepFreeSeconds(puzzle.Origin(), puzzle.Grid(), window.Seconds()); });
+  window.SetBestSeconds(BestFreeSeconds(puzzle.Origin(), puzzle.Grid()));
+  emit PuzzlesChanged();
+}
+
+void TFreeGames::SaveAll() {
+  for (const auto& open : open_) Save(*open);
+}
+
+void TFreeGames::Close(TFreeWindow* window) {
+  for (auto open = open_.begin(); open != open_.end(); ++open)
+    if ((*open)->Window.get() == window) {
+      Save(**open);
+      window->removeEventFilter(this);
+      disconnect(&window->Table(), nullptr, this, nullptr);
+      window->hide();
+      // Not at once: the window may be in the middle of its own event.
+      QObject* gone = (*open)->Window.release();
+      gone->deleteLater();
+      open_.erase(open);
+      emit PuzzlesChanged();
+      return;
+    }
+}
+
+bool TFreeGames::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close) Close(static_cast<TFreeWindow*>(watched));
+  return QObject::eventFilter(watched, event);
+}
