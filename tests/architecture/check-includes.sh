@@ -10,10 +10,12 @@ rules=(
   "view|view/||"
   "pieces|pieces/ view/ platform/|view/ImageView.h|*"
   "engine|engine/ pieces/ view/ platform/|view/ImageView.h|*.h"
-  "ui|ui/ engine/ pieces/ view/ platform/||"
+  "ui|ui/ free/windows/ engine/ pieces/ view/ platform/||"
   "free/puzzle|free/puzzle/ pieces/ view/ platform/|view/ImageView.h|*"
-  "free/table|free/table/ free/puzzle/ pieces/ view/ platform/||"
-  "tools/pack|tools/pack/ engine/ pieces/ view/ platform/||"
+  "free/table|free/table/ free/saves/ free/puzzle/ pieces/ view/ platform/||"
+  "free/saves|free/saves/ free/puzzle/ pieces/ view/ platform/|view/ImageView.h|*"
+  "free/windows|free/windows/ free/saves/ free/table/ free/puzzle/ pieces/ view/ platform/||"
+  "tools/pack|tools/pack/ engine/ free/saves/ free/puzzle/ pieces/ view/ platform/||"
   "tools/art|tools/art/||"
   "app|ui/ free/ engine/ pieces/ view/ platform/||"
 )
@@ -21,6 +23,7 @@ rules=(
 failures=0
 for rule in "${rules[@]}"; do
   IFS='|' read -r folder allowed forbidden scope <<<"$rule"
+  [[ -d $folder ]] || continue  # a library still to come
   while IFS= read -r line; do
     file=${line%%:*}
     included=$(sed -E 's/.*#include "([^"]+)".*/\1/' <<<"${line#*:}")
