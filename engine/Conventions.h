@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "platform/SoundEffect.h"
+
 // Master alphas of the board picture and the piece layers.
 constexpr int kOpaqueAlpha = 255;
 constexpr int kLoosePieceAlpha = 150;       // a loose board piece at rest
@@ -28,7 +30,7 @@ inline const QString kPanelTexture = QStringLiteral("resources/backgrd/bkg3.jpg"
 inline const QString kHintMarkerPicture = QStringLiteral("resources/backgrd/search.bmp");
 inline const QString kBackgroundMusic = QStringLiteral("resources/music/background_music.mp3");
 inline const QString kWinJingle = QStringLiteral("resources/music/win.mp3");
-inline const QString kLockEffect = QStringLiteral("resources/music/set.wav");
+// The lock sound, kLockEffect, is shared with free assembly: platform/SoundEffect.h.
 inline const QString kPressEffect = QStringLiteral("resources/music/click2.mp3");
 inline const QString kStarPicture = QStringLiteral("resources/ui/star.png");
 

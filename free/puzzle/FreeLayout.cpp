@@ -7,9 +7,6 @@
 #include "free/puzzle/PlaceGeometry.h"
 
 namespace {
-// Pieces in neighbouring spots keep this part of a slot apart, so that they read as separate.
-constexpr double kSlotGap = 1.0 / 16;
-
 struct TSlot {
   int Column = 0, Row = 0, Ring = 0;
 };
@@ -24,15 +21,19 @@ TFreeLayout LayOutFreeTable(const TFreeGrid& grid, const std::vector<TFreePiece>
     width = std::max(width, turned ? std::hypot(w, h) : w);
     height = std::max(height, turned ? std::hypot(w, h) : h);
   }
-  width = std::ceil(width * (1 + kSlotGap));
-  height = std::ceil(height * (1 + kSlotGap));
+  width = std::ceil(width * (1 + kFreeSpotGap));
+  height = std::ceil(height * (1 + kFreeSpotGap));
 
   // The frame lies in a block of whole spots; rings of spots around the block until every piece has one.
   const int count = static_cast<int>(pieces.size());
   const int blockColumns = static_cast<int>(std::ceil(grid.Picture.width() / width));
   const int blockRows = static_cast<int>(std::ceil(grid.Picture.height() / height));
+  // The outermost ring alone holds every piece of the picture's border, so sorting them out finds room there.
+  const int edgePieces = count - std::max(0, grid.Columns - 2) * std::max(0, grid.Rows - 2);
   int rings = 1;
-  while ((blockColumns + 2 * rings) * (blockRows + 2 * rings) - blockColumns * blockRows < count) ++rings;
+  while ((blockColumns + 2 * rings) * (blockRows + 2 * rings) - blockColumns * blockRows < count ||
+         2 * (blockColumns + blockRows + 4 * rings) - 4 < edgePieces)
+    ++rings;
   const int columns = blockColumns + 2 * rings, rows = blockRows + 2 * rings;
 
   TFreeLayout layout;

@@ -13,7 +13,14 @@
 struct TGroupPlace {
   QPointF Origin;
   double Angle = 0;
+  // Exact, unlike QPointF's own comparison: a place put back must be the very place taken.
+  bool operator==(const TGroupPlace& other) const {
+    return Origin.x() == other.Origin.x() && Origin.y() == other.Origin.y() && Angle == other.Angle;
+  }
 };
+
+// Pieces in neighbouring spots keep this part of a spot apart, so that they read as separate.
+constexpr double kFreeSpotGap = 1.0 / 16;
 
 struct TFreeLayout {
   QRectF Table;                     // the whole table, larger than the picture

@@ -55,6 +55,8 @@ class TFreePuzzle {
   // is near its place there.
   TJoinResult Drop(int group);
   bool Finished() const;
+  // Whether the group lies at its place in the frame, upright.
+  bool InFrame(int group) const;
   QRectF Bounds(int group) const;  // table bounding rect of the group's pieces
 
   TFreeState State() const;
@@ -71,7 +73,6 @@ class TFreePuzzle {
   bool Agree(const TGroupPlace& a, const TGroupPlace& b, QPointF at) const;
   // Empties `from` into `into`, which keeps its place; the pieces of `from` take it.
   void Merge(int from, int into);
-  bool InFrame(int group) const;
 
   TFreeGrid grid_;
   TFreeOrigin origin_;

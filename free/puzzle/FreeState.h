@@ -21,4 +21,5 @@ struct TFreeState {
   std::vector<int> GroupOf;         // of each piece
   std::vector<TGroupPlace> Places;  // of each group; a group no piece is in keeps a place that means nothing
   std::vector<int> Stacking;        // every group some piece is in, once, bottom to top
+  bool operator==(const TFreeState&) const = default;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "free/puzzle/FreePuzzle.h"
+#include "free/puzzle/FreeSort.h"
 #include "free/table/JoinFeedback.h"
 #include "free/table/PieceItem.h"
 
@@ -12,7 +13,8 @@ TFreeTable::TFreeTable(TFreePuzzle& puzzle, QWidget* parent)
     : QGraphicsView(parent),
       puzzle_(puzzle),
       background_(puzzle.Table(), puzzle.Frame(), puzzle.Picture()),
-      feedback_(new TJoinFeedback(this)) {
+      feedback_(new TJoinFeedback(this)),
+      history_(puzzle.State()) {
   scene_.setSceneRect(puzzle.Table());
   setScene(&scene_);
   setSceneRect(puzzle.Table());
@@ -34,11 +36,7 @@ TFreeTable::TFreeTable(TFreePuzzle& puzzle, QWidget* parent)
     scene_.addItem(items_.back());
   }
   depth_.assign(pieces.size(), 0);
-  RenumberDepths();
-  for (int group : puzzle.Stacking()) {
-    PlaceItems(group);
-    ShadeItems(group);
-  }
+  ShowState();
 }
 
 TFreeTable::~TFreeTable() = default;
@@ -95,6 +93,14 @@ void TFreeTable::RenumberDepths() {
   }
 }
 
+void TFreeTable::ShowState() {
+  for (int group : puzzle_.Stacking()) {
+    PlaceItems(group);
+    ShadeItems(group);
+  }
+  RenumberDepths();
+}
+
 void TFreeTable::SetGuideShown(bool shown) {
   if (shown == GuideShown()) return;
   background_.SetGuideShown(shown);
@@ -104,3 +110,34 @@ void TFreeTable::SetGuideShown(bool shown) {
 }
 
 void TFreeTable::drawBackground(QPainter* painter, const QRectF& rect) { background_.Draw(*painter, rect); }
+
+void TFreeTable::Settle() {
+  history_.Record(puzzle_.State());
+  emit Settled();
+}
+
+void TFreeTable::SortEdges() {
+  if (held_ >= 0) return;
+  for (int group : SortEdgePieces(puzzle_)) PlaceItems(group);
+  Settle();
+}
+
+void TFreeTable::Gather() {
+  if (held_ >= 0) return;
+  for (int group : GatherLoosePieces(puzzle_, mapToScene(viewport()->rect()).boundingRect())) PlaceItems(group);
+  Settle();
+}
+
+void TFreeTable::Undo() {
+  if (!CanUndo()) return;
+  puzzle_.Restore(history_.Undo());
+  ShowState();
+  emit Settled();
+}
+
+void TFreeTable::Redo() {
+  if (!CanRedo()) return;
+  puzzle_.Restore(history_.Redo());
+  ShowState();
+  emit Settled();
+}

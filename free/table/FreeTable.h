@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "free/puzzle/FreeHistory.h"
 #include "free/table/TableBackground.h"
 
 class TFreePuzzle;
@@ -20,6 +21,7 @@ class TFreeTable : public QGraphicsView {
   ~TFreeTable() override;
 
   TFreePuzzle& Puzzle() { return puzzle_; }
+  const TFreePuzzle& Puzzle() const { return puzzle_; }
   const TPieceItem& Item(int piece) const { return *items_[piece]; }
 
   // View pixels per table pixel.
@@ -38,9 +40,23 @@ class TFreeTable : public QGraphicsView {
   // Turns the held group, or else the one last let go, about its centre; a group at rest is dropped again.
   void TurnGroup(double degrees);
 
+  // The border's loose pieces along the table's edge (E), the loose pieces into view (G); see FreeSort.h.
+  void SortEdges();
+  void Gather();
+  // A step of the history back (Ctrl+Z) or forward (Ctrl+Shift+Z, Ctrl+Y): a drag with the joins its drop made,
+  // a notch or key press turning a group at rest, a sort or a gather. The history starts from the puzzle as the
+  // table was made with it. Nothing happens while a group is held.
+  void Undo();
+  void Redo();
+  bool CanUndo() const { return held_ < 0 && history_.CanUndo(); }
+  bool CanRedo() const { return held_ < 0 && history_.CanRedo(); }
+
  signals:
   void GuideSwitched(bool shown);
   void Finished();
+  // The pieces are at rest after a change the player made: a drop, a turn of a group at rest, a join, a sort, a
+  // gather, an undo or a redo. Never during a drag; the moment to save the puzzle.
+  void Settled();
 
  protected:
   void drawBackground(QPainter* painter, const QRectF& rect) override;
@@ -65,6 +81,10 @@ class TFreeTable : public QGraphicsView {
   void Grab(int group, QPointF at);
   void Release();
   void AfterDrop(const TJoinResult& result);
+  // Keeps the step in the history and says the table is at rest.
+  void Settle();
+  // Every item where, as deep and as shaded as the model has its piece now.
+  void ShowState();
   QPointF OnTable(QPointF viewportPoint) const;
 
   TFreePuzzle& puzzle_;
@@ -73,6 +93,7 @@ class TFreeTable : public QGraphicsView {
   std::vector<TPieceItem*> items_;  // of each piece; the scene owns them
   std::vector<double> depth_;       // of each group: its items' z, rising along the model's stacking
   TJoinFeedback* feedback_;
+  TFreeHistory history_;
   bool fitted_ = true;  // the view follows the window's size while nobody zoomed
   int held_ = -1;
   int lastPiece_ = -1;  // a piece of the group let go last, which the wheel and the keys turn

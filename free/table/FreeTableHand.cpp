@@ -90,6 +90,7 @@ void TFreeTable::AfterDrop(const TJoinResult& result) {
     for (int piece : puzzle_.Members(group)) joined.push_back(items_[piece]);
     feedback_->Joined(std::move(joined));
   }
+  Settle();
   if (result.Finished) emit Finished();
 }
 
@@ -117,6 +118,19 @@ void TFreeTable::wheelEvent(QWheelEvent* event) {
 }
 
 void TFreeTable::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const bool control = modifiers == Qt::ControlModifier,
+             controlShift = modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+  if (event->key() == Qt::Key_Z && control) {
+    Undo();
+    event->accept();
+    return;
+  }
+  if ((event->key() == Qt::Key_Z && controlShift) || (event->key() == Qt::Key_Y && control)) {
+    Redo();
+    event->accept();
+    return;
+  }
   const QPoint cursor = viewport()->mapFromGlobal(QCursor::pos());
   const QPoint anchor = viewport()->rect().contains(cursor) ? cursor : viewport()->rect().center();
   // A larger angle turns counter-clockwise: left and up go that way, as in the level game.
@@ -132,6 +146,8 @@ void TFreeTable::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Minus: ZoomBy(1 / kZoomStep, anchor); break;
     case Qt::Key_Home: FitTable(); break;
     case Qt::Key_P: SetGuideShown(!GuideShown()); break;
+    case Qt::Key_E: SortEdges(); break;
+    case Qt::Key_G: Gather(); break;
     default: QGraphicsView::keyPressEvent(event); return;
   }
   event->accept();

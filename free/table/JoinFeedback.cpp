@@ -3,12 +3,10 @@
 
 #include "free/table/PieceItem.h"
 #include "platform/MediaPlayerFactory.h"
-#include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SoundEffect.h"
 
 namespace {
-// The sound of a piece locking in the level game: a join is the same event to the player.
-const QString kJoinSound = QStringLiteral("resources/music/set.wav");
 constexpr int kGlowMilliseconds = 450;
 }  // namespace
 
@@ -28,14 +26,7 @@ void TJoinFeedback::Joined(std::vector<TPieceItem*> pieces) {
   glow_.stop();
   glow_.start();
   SetGlow(1);
-  player_->SetFileName(ResourceFolder() + kJoinSound);
-  try {
-    player_->Open();
-    player_->Play();
-  } catch (const std::exception& e) {
-    ReportOnce("sound:" + player_->FileName(),
-               QString("Не удалось воспроизвести звук: %1").arg(QString::fromStdString(e.what())));
-  }
+  if (OpenSoundOrSayOnce(*player_, ResourceFolder() + kLockEffect)) player_->Play();
 }
 
 void TJoinFeedback::SetGlow(double glow) {

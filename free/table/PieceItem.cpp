@@ -63,6 +63,12 @@ void TPieceItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
   }
 }
 
+void TPieceItem::SetShadowed(bool shadowed) {
+  if (shadowed == shadowed_) return;
+  shadowed_ = shadowed;
+  update();
+}
+
 void TPieceItem::SetGlow(double glow) {
   if (glow == glow_) return;
   glow_ = glow;

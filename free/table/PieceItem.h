@@ -15,7 +15,7 @@ class TPieceItem : public QGraphicsItem {
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
   // Whether the piece casts its shadow: not inside a group, where its neighbours would cover it anyway.
-  void SetShadowed(bool shadowed) { shadowed_ = shadowed; }
+  void SetShadowed(bool shadowed);
   bool Shadowed() const { return shadowed_; }
   // The join flash, 0 (none) to 1 (brightest).
   void SetGlow(double glow);
