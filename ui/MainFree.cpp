@@ -8,6 +8,7 @@
 #include "free/windows/FreeGames.h"
 #include "free/windows/MyPuzzles.h"
 #include "platform/FolderListing.h"
+#include "platform/MessageBox.h"
 #include "ui/Anchors.h"
 #include "ui/MainForm.h"
 #include "ui/ThemeList.h"

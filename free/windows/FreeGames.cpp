@@ -106,11 +106,13 @@ TFreeWindow* TFreeGames::Open(std::unique_ptr<TFreePuzzle> made, const QString& 
       std::make_unique<TFreeWindow>(std::move(made), puzzle.Origin().Picture), TFreeKeeper(path)});
   TOpen& kept = *open;
   TFreeWindow& window = *kept.Window;
-  window.SetSeconds(seconds);
+  window.Clock().SetSeconds(seconds);
   window.Table().SetGuideShown(guide);
+  // The best so far, for the congratulation to tell a new record from an old one.
+  window.SetBestSeconds(BestFreeSeconds(puzzle.Origin(), puzzle.Grid()));
   window.installEventFilter(this);
   connect(&window.Table(), &TFreeTable::Settled, this, [this, &kept] { Save(kept); });
-  connect(&window.Table(), &TFreeTable::Finished, this, [this, &kept] { Finish(kept); });
+  connect(&window, &TFreeWindow::Finished, this, [this, &kept](int seconds) { Finish(kept, seconds); });
   open_.push_back(std::move(open));
   Save(kept);
   emit PuzzlesChanged();
@@ -118,14 +120,14 @@ TFreeWindow* TFreeGames::Open(std::unique_ptr<TFreePuzzle> made, const QString& 
   return &window;
 }
 
-void TFreeGames::Save(TOpen& open) { open.Keeper.Save(open.Window->Table().Puzzle(), open.Window->Seconds()); }
+void TFreeGames::Save(TOpen& open) {
+  open.Keeper.Save(open.Window->Table().Puzzle(), open.Window->Clock().Seconds());
+}
 
-void TFreeGames::Finish(TOpen& open) {
-  TFreeWindow& window = *open.Window;
-  const TFreePuzzle& puzzle = window.Table().Puzzle();
+void TFreeGames::Finish(TOpen& open, int seconds) {
+  const TFreePuzzle& puzzle = open.Window->Table().Puzzle();
   Save(open);
-  RunReported([&] { KeepFreeSeconds(puzzle.Origin(), puzzle.Grid(), window.Seconds()); });
-  window.SetBestSeconds(BestFreeSeconds(puzzle.Origin(), puzzle.Grid()));
+  RunReported([&] { KeepFreeSeconds(puzzle.Origin(), puzzle.Grid(), seconds); });
   emit PuzzlesChanged();
 }
 

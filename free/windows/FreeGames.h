@@ -40,7 +40,7 @@ class TFreeGames : public QObject {
   struct TOpen;
   TFreeWindow* Open(std::unique_ptr<TFreePuzzle> puzzle, const QString& path, int seconds, bool guide);
   void Save(TOpen& open);
-  void Finish(TOpen& open);
+  void Finish(TOpen& open, int seconds);
   void Close(TFreeWindow* window);
   bool eventFilter(QObject* watched, QEvent* event) override;
 

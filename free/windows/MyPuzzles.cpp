@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "free/windows/FreeTimeText.h"
+#include "free/table/FreeClock.h"
 #include "free/windows/PieceCounts.h"
 #include "platform/MessageBox.h"
 
@@ -28,9 +28,9 @@ QString ListingText(const TFreeListing& listing) {
   if (listing.PictureMissing) {
     lines << QString("Картинки «%1» больше нет: пазл можно только удалить.").arg(listing.Origin.Picture);
   } else if (listing.Finished) {
-    lines << QString("Собран за %1").arg(FreeTimeText(listing.Seconds));
+    lines << QString("Собран за %1").arg(ClockText(listing.Seconds));
   } else {
-    lines << QString("Собрано %1 %, время %2").arg(listing.PercentJoined).arg(FreeTimeText(listing.Seconds));
+    lines << QString("Собрано %1 %, время %2").arg(listing.PercentJoined).arg(ClockText(listing.Seconds));
   }
   if (listing.LastPlayed.isValid())
     lines << QString("Играли %1").arg(listing.LastPlayed.toLocalTime().toString("dd.MM.yyyy hh:mm"));

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "free/puzzle/FreeGrid.h"
-#include "free/windows/FreeTimeText.h"
 #include "free/windows/PieceCounts.h"
 
 namespace {
@@ -40,11 +39,5 @@ TEST(PieceCounts, WordsAgreeWithTheirNumbers) {
   } cases[] = {{1, "1 деталь"},     {21, "21 деталь"},    {24, "24 детали"},  {12, "12 деталей"},
                {111, "111 деталей"}, {48, "48 деталей"}, {1000, "1000 деталей"}, {102, "102 детали"}};
   for (const auto& c : cases) EXPECT_EQ(PiecesText(c.count), QString::fromUtf8(c.text));
-}
-
-TEST(FreeTime, ReadsAsAClock) {
-  EXPECT_EQ(FreeTimeText(7), "0:07");
-  EXPECT_EQ(FreeTimeText(754), "12:34");
-  EXPECT_EQ(FreeTimeText(3723), "1:02:03");
 }
 }  // namespace
