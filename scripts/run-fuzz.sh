@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer) and runs each for the given
-# number of seconds (default 60), seeded from the default level packs. Skipped when clang is missing.
+# number of seconds (default 60), seeded from the default level packs and a few free puzzles' files. Skipped when clang is missing.
 # Findings are written to build-fuzz/findings/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,7 +23,7 @@ build-fuzz/bin/fuzz_seeds packs "$seeds"
 
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
-for target in FuzzIni FuzzLevelData FuzzSavedGame FuzzPieceCut FuzzPackUnpack FuzzPictureHeader; do
+for target in FuzzIni FuzzLevelData FuzzSavedGame FuzzPieceCut FuzzPackUnpack FuzzPictureHeader FuzzFreeSave; do
   corpus=build-fuzz/corpus/$target findings=build-fuzz/findings/$target
   mkdir -p "$corpus" "$findings" "$seeds/$target"
   echo "== $target, ${seconds}s"

@@ -1,12 +1,16 @@
-// puzzle-pack savegame: a saved game printed as JSON, and a damaged one refused with the fault named.
+// puzzle-pack savegame: a saved game, the level game's or a free puzzle's, printed as JSON, and a damaged one
+// refused with the fault named.
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <random>
 
 #include "engine/PicPuzzle.h"
 #include "engine/level/SavedGameFile.h"
+#include "free/puzzle/FreePuzzle.h"
+#include "free/saves/FreeSaves.h"
 #include "support/PackTool.h"
 #include "support/TestFolder.h"
 
@@ -50,6 +54,7 @@ TEST(SaveGameTool, PrintsTheHeaderEveryPieceAndItsBitmapSize) {
   const ToolRun run = SaveGameTool({folder.File("puz.sav")});
   ASSERT_EQ(run.code, 0) << run.err.toStdString();
   const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+  EXPECT_EQ(json["kind"].toString(), "level");
   EXPECT_EQ(json["CompletePuzzle"].toString(), "a.jpg ");
   const QJsonObject status = json["GameStatus"].toObject();
   EXPECT_EQ(status["PicLayer_Index"].toInt(), 1);
@@ -86,5 +91,61 @@ TEST(SaveGameTool, RefusesADamagedFileNamingTheFault) {
   EXPECT_EQ(run.code, 1);
   EXPECT_TRUE(run.out.isEmpty());
   EXPECT_TRUE(run.err.contains("savegame")) << run.err.toStdString();
+}
+
+// A free puzzle of twelve pieces, turned, with one join; its picture exists nowhere, as the tool needs none.
+std::unique_ptr<TFreePuzzle> FreePuzzle() {
+  std::mt19937 random(4);
+  const TFreeGrid grid = FitFreeGrid(QSize(240, 180), 12);
+  QImage picture(grid.Picture, QImage::Format_RGB32);
+  picture.fill(Qt::darkGreen);
+  std::vector<TFreePiece> cut = CutFreePuzzle(picture, grid, random);
+  TFreeLayout layout = LayOutFreeTable(grid, cut, true, random);
+  auto puzzle = std::make_unique<TFreePuzzle>(grid, picture, std::move(cut), std::move(layout),
+                                              TFreeOrigin{"/нигде/озеро.jpg", 12, true, 4});
+  const int one = puzzle->GroupOf(1), zero = puzzle->GroupOf(0);
+  puzzle->Turn(one, puzzle->Place(zero).Angle - puzzle->Place(one).Angle);
+  puzzle->Move(one, puzzle->Place(zero).Origin - puzzle->Place(one).Origin);
+  puzzle->Drop(one);
+  return puzzle;
+}
+
+TEST(SaveGameTool, PrintsAFreePuzzleWithEveryPiecesPlace) {
+  const auto puzzle = FreePuzzle();
+  ASSERT_EQ(puzzle->GroupOf(0), puzzle->GroupOf(1));
+  TestFolder folder;
+  folder.Write("lake.puzzle", FreeSaveBytes(TakeFreeSave(*puzzle, 77)));
+  const ToolRun run = SaveGameTool({folder.File("lake.puzzle")});
+  ASSERT_EQ(run.code, 0) << run.err.toStdString();
+  const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+  EXPECT_EQ(json["kind"].toString(), "free");
+  EXPECT_EQ(json["picture"].toString(), "/нигде/озеро.jpg");
+  EXPECT_EQ(json["columns"].toInt(), puzzle->Grid().Columns);
+  EXPECT_EQ(json["rows"].toInt(), puzzle->Grid().Rows);
+  EXPECT_EQ(json["seconds"].toInt(), 77);
+  EXPECT_EQ(json["finished"], QJsonValue(false));
+  const QJsonArray pieces = json["pieces"].toArray();
+  ASSERT_EQ(pieces.size(), int(puzzle->Pieces().size()));
+  for (int i = 0; i < pieces.size(); ++i) {
+    const QJsonObject piece = pieces[i].toObject();
+    const TFreePiece& cut = puzzle->Pieces()[i];
+    // The cell's top-left corner, in the piece image's pixels, where the piece lies on the table.
+    const QPoint corner = FreeCell(puzzle->Grid(), cut.Column, cut.Row).topLeft() - cut.Home;
+    const QPointF table = puzzle->PieceToTable(i).map(QPointF(corner));
+    EXPECT_EQ(piece["index"].toInt(), i);
+    EXPECT_NEAR(piece["x"].toDouble(), table.x(), 1e-9) << i;
+    EXPECT_NEAR(piece["y"].toDouble(), table.y(), 1e-9) << i;
+    EXPECT_EQ(piece["angle"].toDouble(), puzzle->Place(puzzle->GroupOf(i)).Angle) << i;
+    EXPECT_EQ(piece["group"].toInt(), puzzle->GroupOf(i)) << i;
+  }
+}
+
+TEST(SaveGameTool, RefusesADamagedFreePuzzleInRussian) {
+  TestFolder folder;
+  folder.Write("lake.puzzle", FreeSaveBytes(TakeFreeSave(*FreePuzzle(), 5)).chopped(3));
+  const ToolRun run = SaveGameTool({folder.File("lake.puzzle")});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_TRUE(run.out.isEmpty());
+  EXPECT_TRUE(run.err.contains("обрывается")) << run.err.toStdString();
 }
 }  // namespace

@@ -17,7 +17,8 @@ const Command kCommands[] = {
     {"check", CheckCommand, "check PACK.zip|FOLDER   names every problem of a pack or a data folder"},
     {"show", ShowCommand, "show FILE.level         prints a level data file as JSON"},
     {"cut", CutCommand, "cut LEVEL.ini --out DIR cuts the picture as the game does: piece PNGs and pieces.json"},
-    {"savegame", SaveGameCommand, "savegame puz.sav        prints a saved game as JSON"},
+    {"savegame", SaveGameCommand,
+     "savegame FILE           prints a saved game, the level game's or a free puzzle's, as JSON"},
 };
 
 int Usage(std::FILE* to, int code) {

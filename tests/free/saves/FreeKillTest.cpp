@@ -35,4 +35,8 @@ TEST(FreeKill, ResumesTheLastSavedMove) {
   for (int step = 0; step < save.Seconds; ++step) PlayStep(*played, step);
   ExpectSamePuzzle(*resumed, *played);
   EXPECT_EQ(resumed->GroupOf(0), resumed->GroupOf(1));
+  // A write cut off by the kill leaves no second puzzle and no damaged one.
+  const std::vector<TFreeListing> listings = ListFreeSaves();
+  ASSERT_EQ(listings.size(), 1u);
+  EXPECT_TRUE(listings[0].Fault.isEmpty());
 }

@@ -22,12 +22,7 @@ struct FreeResume : ::testing::Test {
     return puzzle;
   }
   QString ResumeFault(const TFreeSave& save) {
-    try {
-      ResumeFreePuzzle(save);
-    } catch (const TFreeError& e) {
-      return QString::fromUtf8(e.what());
-    }
-    return {};
+    return FreeFault([&] { ResumeFreePuzzle(save); });
   }
 };
 }  // namespace

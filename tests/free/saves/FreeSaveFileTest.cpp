@@ -33,12 +33,7 @@ TFreeSave SampleSave() {
 }
 
 QString Reason(const QByteArray& bytes) {
-  try {
-    ParseFreeSave(bytes);
-  } catch (const TFreeError& e) {
-    return QString::fromUtf8(e.what());
-  }
-  return {};
+  return FreeFault([&] { ParseFreeSave(bytes); });
 }
 
 const QRegularExpression kRussian("[а-яА-Я]");

@@ -31,3 +31,12 @@ void PlayStep(TFreePuzzle& puzzle, int step) {
   puzzle.Move(group, QPointF(3 * (step % 7) - 9, 2 * (step % 3) - 2));
   puzzle.Drop(group);
 }
+
+QString FreeFault(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const TFreeError& e) {
+    return QString::fromUtf8(e.what());
+  }
+  return {};
+}

@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "free/puzzle/FreePuzzle.h"
@@ -15,3 +16,5 @@ std::unique_ptr<TFreePuzzle> FixtureFreePuzzle(const QString& picture);
 // One move of a fixed play: every step turns and moves a group and drops it; the first joins two pieces. The same
 // steps on the same puzzle always end in the same state.
 void PlayStep(TFreePuzzle& puzzle, int step);
+// The Russian text of the TFreeError the action throws; empty when it throws none.
+QString FreeFault(const std::function<void()>& action);
