@@ -77,8 +77,12 @@ TEST(FreeChooser, OfferedPicturesDropsAndTheLevelChoice) {
   list->setCurrentRow(0);
   EXPECT_EQ(chooser.Picture(), level);
 
+  chooser.show();
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(dropped)});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&chooser, &enter);
+  EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&chooser, &drop);
   EXPECT_EQ(chooser.Picture(), dropped);
@@ -87,7 +91,6 @@ TEST(FreeChooser, OfferedPicturesDropsAndTheLevelChoice) {
 
   EXPECT_TRUE(chooser.LevelButton().isHidden());
   chooser.OfferLevel(true);
-  chooser.show();
   QSignalSpy level_(&chooser, &TFreeChooser::LevelChosen);
   QTest::mouseClick(&chooser.LevelButton(), Qt::LeftButton);
   ASSERT_EQ(level_.size(), 1);
