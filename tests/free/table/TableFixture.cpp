@@ -6,7 +6,6 @@
 #include <QTest>
 #include <cmath>
 
-namespace {
 QImage DetailedPicture(int width, int height) {
   QImage picture(width, height, QImage::Format_RGB32);
   for (int y = 0; y < height; ++y)
@@ -14,7 +13,6 @@ QImage DetailedPicture(int width, int height) {
       picture.setPixel(x, y, 0xFF000000u | (x * 7 + y) % 256 << 16 | (x ^ y) % 256 << 8 | (x * y) % 256);
   return picture;
 }
-}  // namespace
 
 std::unique_ptr<TFreePuzzle> SmallFreePuzzle(int pieces, bool turned, unsigned seed) {
   const TFreeGrid grid = FitFreeGrid(QSize(800, 600), pieces);

@@ -12,6 +12,8 @@
 #include "free/table/FreeTable.h"
 #include "support/RecordingPlayer.h"
 
+// A picture with detail everywhere, so a piece a pixel off shows.
+QImage DetailedPicture(int width, int height);
 // A puzzle of about `pieces` pieces of an 800 × 600 picture with detail everywhere, upright unless `turned`.
 std::unique_ptr<TFreePuzzle> SmallFreePuzzle(int pieces = 48, bool turned = false, unsigned seed = 7);
 
