@@ -192,9 +192,9 @@ void TFreeChooser::ShowCandidate(int row) {
 void TFreeChooser::BrowseFiles() {
   QStringList patterns;
   for (const QString& suffix : PictureFileSuffixes()) patterns << "*." + suffix;
-  const QString file = QFileDialog::getOpenFileName(
-      this, "Картинка для сборки", QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-      QString("Картинки (%1)").arg(patterns.join(' ')));
+  const QString file = QFileDialog::getOpenFileName(this, "Картинка для сборки",
+                                                    QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                                                    QString("Картинки (%1)").arg(patterns.join(' ')));
   if (!file.isEmpty()) ChoosePicture(file);
 }
 

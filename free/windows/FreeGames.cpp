@@ -102,8 +102,8 @@ TFreeWindow* TFreeGames::StartAgain(const QString& path) {
 
 TFreeWindow* TFreeGames::Open(std::unique_ptr<TFreePuzzle> made, const QString& path, int seconds, bool guide) {
   TFreePuzzle& puzzle = *made;
-  auto open = std::make_unique<TOpen>(TOpen{
-      std::make_unique<TFreeWindow>(std::move(made), puzzle.Origin().Picture), TFreeKeeper(path)});
+  auto open = std::make_unique<TOpen>(
+      TOpen{std::make_unique<TFreeWindow>(std::move(made), puzzle.Origin().Picture), TFreeKeeper(path)});
   TOpen& kept = *open;
   TFreeWindow& window = *kept.Window;
   window.Clock().SetSeconds(seconds);
@@ -120,9 +120,7 @@ TFreeWindow* TFreeGames::Open(std::unique_ptr<TFreePuzzle> made, const QString& 
   return &window;
 }
 
-void TFreeGames::Save(TOpen& open) {
-  open.Keeper.Save(open.Window->Table().Puzzle(), open.Window->Clock().Seconds());
-}
+void TFreeGames::Save(TOpen& open) { open.Keeper.Save(open.Window->Table().Puzzle(), open.Window->Clock().Seconds()); }
 
 void TFreeGames::Finish(TOpen& open, int seconds) {
   const TFreePuzzle& puzzle = open.Window->Table().Puzzle();

@@ -12,10 +12,7 @@ constexpr int kCounts[] = {12, 24, 48, 70, 100, 150, 200, 300, 500, 750, 1000};
 
 QString CountText(int count, const char* one, const char* few, const char* many) {
   const int lastTwo = count % 100, last = count % 10;
-  const char* word = (lastTwo >= 11 && lastTwo <= 14) ? many
-                     : last == 1                      ? one
-                     : (last >= 2 && last <= 4)       ? few
-                                                      : many;
+  const char* word = (lastTwo >= 11 && lastTwo <= 14) ? many : last == 1 ? one : (last >= 2 && last <= 4) ? few : many;
   return QString("%1 %2").arg(count).arg(QString::fromUtf8(word));
 }
 

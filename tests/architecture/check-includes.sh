@@ -12,7 +12,7 @@ rules=(
   "engine|engine/ pieces/ view/ platform/|view/ImageView.h|*.h"
   "ui|ui/ free/windows/ engine/ pieces/ view/ platform/||"
   "free/puzzle|free/puzzle/ pieces/ view/ platform/|view/ImageView.h|*"
-  "free/table|free/table/ free/saves/ free/puzzle/ pieces/ view/ platform/||"
+  "free/table|free/table/ free/puzzle/ pieces/ view/ platform/||"
   "free/saves|free/saves/ free/puzzle/ pieces/ view/ platform/|view/ImageView.h|*"
   "free/windows|free/windows/ free/saves/ free/table/ free/puzzle/ pieces/ view/ platform/||"
   "tools/pack|tools/pack/ engine/ free/saves/ free/puzzle/ pieces/ view/ platform/||"

@@ -56,7 +56,8 @@ TEST(FreeChooser, APictureThatWillNotDoSaysWhyAndStartsNothing) {
   const struct {
     QString file;
     const char* reason;
-  } cases[] = {{folder.File("битая.jpg"), "не картинка"}, {tiny, "слишком мала"}, {folder.File("нет.jpg"), "не открывается"}};
+  } cases[] = {
+      {folder.File("битая.jpg"), "не картинка"}, {tiny, "слишком мала"}, {folder.File("нет.jpg"), "не открывается"}};
   for (const auto& c : cases) {
     EXPECT_FALSE(chooser.ChoosePicture(c.file));
     EXPECT_FALSE(chooser.Fault().isHidden());

@@ -36,7 +36,7 @@ TEST(PieceCounts, WordsAgreeWithTheirNumbers) {
   const struct {
     int count;
     const char* text;
-  } cases[] = {{1, "1 деталь"},     {21, "21 деталь"},    {24, "24 детали"},  {12, "12 деталей"},
+  } cases[] = {{1, "1 деталь"},      {21, "21 деталь"},  {24, "24 детали"},      {12, "12 деталей"},
                {111, "111 деталей"}, {48, "48 деталей"}, {1000, "1000 деталей"}, {102, "102 детали"}};
   for (const auto& c : cases) EXPECT_EQ(PiecesText(c.count), QString::fromUtf8(c.text));
 }
