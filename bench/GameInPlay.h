@@ -8,6 +8,7 @@
 #include <QImage>
 #include <random>
 
+#include "BenchMain.h"
 #include "engine/PicPuzzle.h"
 #include "pieces/JigsawOutlines.h"
 #include "platform/MessageBox.h"
@@ -81,13 +82,4 @@ class TGameInPlay {
 };
 
 // The main program of a benchmark that needs the game's windows, headless and silent unless told otherwise.
-inline int RunGameBenchmarks(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+inline int RunGameBenchmarks(int argc, char** argv) { return RunBenchmarks<QApplication>(argc, argv); }

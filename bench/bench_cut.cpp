@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <map>
 
+#include "BenchMain.h"
 #include "OutlineFixtures.h"
 #include "ReferenceCut.h"
 #include "pieces/PieceCut.h"
@@ -68,12 +69,4 @@ void BM_ReferenceCut(benchmark::State& state) {
 BENCHMARK(BM_ReferenceCut)->Arg(10)->Arg(20)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QGuiApplication>(argc, argv); }

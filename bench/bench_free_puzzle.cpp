@@ -9,6 +9,7 @@
 #include <cmath>
 #include <random>
 
+#include "BenchMain.h"
 #include "free/puzzle/FreeCut.h"
 #include "free/puzzle/FreePuzzle.h"
 
@@ -91,12 +92,4 @@ void BM_FreeJoinSnap(benchmark::State& state) {
 BENCHMARK(BM_FreeJoinSnap)->Arg(1000)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QGuiApplication>(argc, argv); }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <random>
 
+#include "BenchMain.h"
 #include "free/puzzle/FreeCut.h"
 #include "free/puzzle/FreePuzzle.h"
 #include "free/saves/FreeSaves.h"
@@ -64,12 +65,4 @@ void BM_FreeSaveParse(benchmark::State& state) {
 BENCHMARK(BM_FreeSaveParse)->Arg(1000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QGuiApplication>(argc, argv); }

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "BenchMain.h"
 #include "platform/PictureFile.h"
 #include "support/PhotoFiles.h"
 
@@ -36,10 +37,4 @@ void LoadPhoto(benchmark::State& state, QSize size) {
 BENCHMARK_CAPTURE(LoadPhoto, 48MP, QSize(8000, 6000))->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(LoadPhoto, 200MP, QSize(16320, 12240))->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Qt's image readers want an application.
-int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks<QGuiApplication>(argc, argv); }

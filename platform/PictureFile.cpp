@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QUrl>
 
 #include "platform/Bmp.h"
 #include "platform/Heif.h"
@@ -61,4 +62,12 @@ QImage LoadPicture(const QString& file, QSize atLeast, QSize smallest) {
 bool IsPictureFileName(const QString& fileName) {
   const QString suffix = QFileInfo(fileName).suffix().toLower();
   return !suffix.isEmpty() && PictureFileSuffixes().contains(suffix);
+}
+
+QStringList DroppedPictures(const QMimeData* data) {
+  QStringList paths;
+  if (!data || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile() && IsPictureFileName(url.toLocalFile())) paths << url.toLocalFile();
+  return paths;
 }

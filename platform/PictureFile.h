@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMimeData>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -17,3 +18,5 @@ QImage LoadPicture(const QString& file, QSize atLeast, QSize smallest = QSize())
 QStringList PictureFileSuffixes();
 // True for a file name the game reads a picture from, judged by its extension.
 bool IsPictureFileName(const QString& fileName);
+// The local picture files among what is dragged onto a window, in their order.
+QStringList DroppedPictures(const QMimeData* data);

@@ -1,7 +1,6 @@
 // The player's own pictures: files named at start or dropped on the window become levels and the first starts.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <optional>
 
 #include "engine/PicPuzzle.h"
@@ -10,16 +9,6 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureFile.h"
 #include "ui/MainForm.h"
-
-namespace {
-QStringList DroppedPictures(const QMimeData* data) {
-  QStringList paths;
-  if (!data || !data->hasUrls()) return paths;
-  for (const QUrl& url : data->urls())
-    if (url.isLocalFile() && IsPictureFileName(url.toLocalFile())) paths << url.toLocalFile();
-  return paths;
-}
-}  // namespace
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!DroppedPictures(event->mimeData()).isEmpty()) event->acceptProposedAction();

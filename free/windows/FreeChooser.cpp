@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -27,13 +26,6 @@ constexpr QSize kThumbnail(96, 72);
 constexpr int kFileRole = Qt::UserRole;
 // The count a first puzzle is offered at: big enough to be a jigsaw, small enough to finish in one sitting.
 constexpr int kUsualCount = 100;
-
-QString DroppedPicture(const QMimeData* data) {
-  if (!data || !data->hasUrls()) return {};
-  for (const QUrl& url : data->urls())
-    if (url.isLocalFile() && IsPictureFileName(url.toLocalFile())) return url.toLocalFile();
-  return {};
-}
 
 QIcon Thumbnail(const QImage& picture) {
   return QIcon(QPixmap::fromImage(picture.scaled(kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
@@ -199,11 +191,11 @@ void TFreeChooser::BrowseFiles() {
 }
 
 void TFreeChooser::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedPicture(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (!DroppedPictures(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
 void TFreeChooser::dropEvent(QDropEvent* event) {
-  const QString file = DroppedPicture(event->mimeData());
+  const QString file = DroppedPictures(event->mimeData()).value(0);
   if (file.isEmpty()) return;
   event->acceptProposedAction();
   ChoosePicture(file);

@@ -23,14 +23,20 @@ struct TFreeGames::TOpen {
 namespace {
 constexpr const char* kCaption = "Свободная сборка";
 
-// Making or reading a puzzle of many pieces takes a moment.
+// Makes or reads a puzzle with the wait cursor up, for it takes a moment with many pieces; a puzzle that cannot be
+// made is told in one message and gives none.
 template <class Make>
-auto Waiting(Make&& make) {
+std::unique_ptr<TFreePuzzle> Made(Make&& make) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   struct TRestore {
     ~TRestore() { QApplication::restoreOverrideCursor(); }
   } restore;
-  return make();
+  try {
+    return make();
+  } catch (const TFreeError& e) {
+    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
+    return nullptr;
+  }
 }
 }  // namespace
 
@@ -48,14 +54,8 @@ const std::vector<TFreeWindow*> TFreeGames::Windows() const {
 }
 
 TFreeWindow* TFreeGames::Start(const TFreeOrigin& origin, bool guide) {
-  std::unique_ptr<TFreePuzzle> puzzle;
-  try {
-    puzzle = Waiting([&] { return StartFreePuzzle(origin); });
-  } catch (const TFreeError& e) {
-    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
-    return nullptr;
-  }
-  return Open(std::move(puzzle), NewFreeSavePath(), 0, guide);
+  auto puzzle = Made([&] { return StartFreePuzzle(origin); });
+  return puzzle ? Open(std::move(puzzle), NewFreeSavePath(), 0, guide) : nullptr;
 }
 
 TFreeWindow* TFreeGames::Resume(const QString& path) {
@@ -66,14 +66,13 @@ TFreeWindow* TFreeGames::Resume(const QString& path) {
       open->Window->activateWindow();
       return open->Window.get();
     }
-  try {
+  int seconds = 0;
+  auto puzzle = Made([&] {
     const TFreeSave save = ReadFreeSave(path);
-    auto puzzle = Waiting([&] { return ResumeFreePuzzle(save); });
-    return Open(std::move(puzzle), path, save.Seconds, true);
-  } catch (const TFreeError& e) {
-    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
-    return nullptr;
-  }
+    seconds = save.Seconds;
+    return ResumeFreePuzzle(save);
+  });
+  return puzzle ? Open(std::move(puzzle), path, seconds, true) : nullptr;
 }
 
 TFreeWindow* TFreeGames::StartAgain(const QString& path) {
@@ -82,22 +81,12 @@ TFreeWindow* TFreeGames::StartAgain(const QString& path) {
       Close(open->Window.get());
       break;
     }
-  TFreeOrigin origin;
-  try {
-    origin = ReadFreeSave(path).Origin;
-  } catch (const TFreeError& e) {
-    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
-    return nullptr;
-  }
-  origin.Seed = static_cast<std::uint32_t>(Random(0x7FFFFFFF));
-  std::unique_ptr<TFreePuzzle> puzzle;
-  try {
-    puzzle = Waiting([&] { return StartFreePuzzle(origin); });
-  } catch (const TFreeError& e) {
-    ShowMessageBox(QString::fromStdString(e.what()), kCaption, TMsgIcon::Error);
-    return nullptr;
-  }
-  return Open(std::move(puzzle), path, 0, true);
+  auto puzzle = Made([&] {
+    TFreeOrigin origin = ReadFreeSave(path).Origin;
+    origin.Seed = static_cast<std::uint32_t>(Random(0x7FFFFFFF));
+    return StartFreePuzzle(origin);
+  });
+  return puzzle ? Open(std::move(puzzle), path, 0, true) : nullptr;
 }
 
 TFreeWindow* TFreeGames::Open(std::unique_ptr<TFreePuzzle> made, const QString& path, int seconds, bool guide) {
