@@ -74,7 +74,7 @@ struct PhotoCase {
   // Read: its size and where the mark lies; refused: why.
   QSize size;
   std::optional<TQuarter> mark;
-  std::optional<TPictureFault> fault;
+  std::optional<TPictureFault> fault = std::nullopt;
 };
 
 void Check(const PhotoCase& c, const TestFolder& folder) {

@@ -99,7 +99,9 @@ TEST(LevelSettings, IntegersAreDecimalWithOptionalMinus) {
   for (const auto& c : cases) {
     int value = 0;
     EXPECT_EQ(ParseLevelInteger(QString::fromUtf8(c.text), &value), c.ok) << c.text;
-    if (c.ok) EXPECT_EQ(value, c.value) << c.text;
+    if (c.ok) {
+      EXPECT_EQ(value, c.value) << c.text;
+    }
   }
 }
 }  // namespace

@@ -252,8 +252,11 @@ TEST_F(SaveGameTest, HeaderAndBitmapBlockLieWhereTheLayoutPutsThem) {
   ASSERT_EQ(Puzzle.SaveStateGame(), 1);
   const QByteArray b = ReadFile(SavePath());
 
-  for (int field = 2; field <= 15; ++field)
-    if (field != 10) EXPECT_EQ(Int32At(b, (field - 1) * 4), 100 + field) << "header field " << field;
+  for (int field = 2; field <= 15; ++field) {
+    if (field != 10) {
+      EXPECT_EQ(Int32At(b, (field - 1) * 4), 100 + field) << "header field " << field;
+    }
+  }
   EXPECT_EQ(Int32At(b, kCountAt), 1);
   const int at = kFirstBlockAt;
   struct Field {
