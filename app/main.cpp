@@ -25,6 +25,7 @@ int PlayFreePuzzle(const QString& picture, const QString& pieces, bool turned, c
   TFreeGames games;
   if (!games.Start(NewFreeOrigin(picture, number ? count : 0, turned, random), true)) return 1;
   const int result = quitSignalled ? 0 : QApplication::exec();
+  const TUnattendedMessages unattended;  // the session is ending the game: nobody answers a box now
   games.SaveAll();
   return result;
 }

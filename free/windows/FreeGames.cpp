@@ -45,7 +45,7 @@ TFreeGames::TFreeGames() {
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SaveAll(); });
 }
 
-TFreeGames::~TFreeGames() { SaveAll(); }
+TFreeGames::~TFreeGames() = default;
 
 const std::vector<TFreeWindow*> TFreeGames::Windows() const {
   std::vector<TFreeWindow*> windows;

@@ -27,7 +27,8 @@ class TFreeGames : public QObject {
   TFreeWindow* Resume(const QString& path);
   // The saved puzzle's picture and count laid out anew, in the same file.
   TFreeWindow* StartAgain(const QString& path);
-  // Writes every open puzzle; the game calls it as it ends and the session asks it as the desktop logs out.
+  // Writes every open puzzle; the game calls it as it ends and the session asks it as the desktop logs out. A
+  // window that closes has written its puzzle already.
   void SaveAll();
 
   const std::vector<TFreeWindow*> Windows() const;
