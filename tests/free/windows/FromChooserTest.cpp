@@ -56,9 +56,10 @@ TEST(FromChooser, AScriptedPlayerFinishesAndTheBestTimeIsKept) {
     times.push_back(window->Clock().Seconds());
     EXPECT_TRUE(said.contains(ClockText(times.back()))) << said.toStdString();
     // The first finish has no best before it; the second names the first's, or beats it.
-    if (round == 1)
+    if (round == 1) {
       EXPECT_TRUE(said.contains("Лучшее время: " + ClockText(times[0])) || said.contains("Новый рекорд"))
           << said.toStdString();
+    }
     const auto best = BestFreeSeconds(puzzle.Origin(), puzzle.Grid());
     ASSERT_TRUE(best.has_value());
     EXPECT_EQ(*best, *std::min_element(times.begin(), times.end()));
